@@ -1,0 +1,52 @@
+#pragma once
+#include "core/databases/circuits.h"
+#include "core/platform/clock.h"
+#include "core/platform/dialogs.h"
+#include "core/platform/screen.h"
+#include "core/platform/serial_port.h"
+#include "core/platform/sound_player.h"
+#include "core/timing/car_slot.h"
+#include "core/timing/decoder_link.h"
+#include "core/timing/ranking.h"
+#include "core/timing/run_session.h"
+#include "core/timing/sound_settings.h"
+
+#include <string>
+#include <string_view>
+
+namespace racedesk {
+
+// The outside world as core sees it.
+struct Platform {
+    Clock& clock;
+    SerialPort& serial;
+    SoundPlayer& sound;
+    Dialogs& dialogs;
+    Screen& screen;
+};
+
+// The program's live state, created by main and passed by reference: no hidden globals,
+// so a test builds as many programs as it likes. The race itself is not here: it lives in
+// the working race file.
+struct Program {
+    Program(Platform platform, std::string workingFolder);
+
+    Platform io;
+    std::string workDir;
+
+    DecoderLink link;
+    RunSession run;
+    CarSlots slots;
+    RankEntries entries;
+    int entryCount = 0;
+    BoardRows rows;
+    SoundSettings sounds;
+    CircuitTable circuits;
+
+    // A file name of the program resolved against the working folder.
+    std::string path(std::string_view name) const;
+    // Shows an error message box with the "Erreur" caption.
+    void showError(const char* text);
+};
+
+} // namespace racedesk

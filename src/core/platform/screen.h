@@ -1,0 +1,18 @@
+#pragma once
+
+namespace racedesk {
+
+// The parts of the live board that core asks to repaint.
+enum class BoardArea { Rows, Clock, Countdown, RestPeriod, Header, Whole };
+
+// What the run engine asks of the main window.
+class Screen {
+public:
+    virtual ~Screen() = default;
+    virtual void invalidate(BoardArea area) = 0;
+    // During a countdown or a run the tree, the start and clear buttons, the mode controls,
+    // the print button and most menus are disabled.
+    virtual void setRunLocked(bool locked) = 0;
+};
+
+} // namespace racedesk

@@ -1,0 +1,15 @@
+#pragma once
+#include "core/timing/car_slot.h"
+#include "core/timing/run_session.h"
+
+#include <string>
+
+namespace racedesk {
+
+inline constexpr const char* kDetailResultsFile = "DetailResultats.res";
+
+// The run for the detailed results dialog: the ranking-mode key on the first line, then one
+// line per car slot: name, passings n, and the passing times 1 to n, each followed by a tab.
+bool writeDetailResults(const std::string& path, RankingMode mode, const CarSlots& slots);
+
+} // namespace racedesk

@@ -1,0 +1,28 @@
+#include "core/timing/interface_settings.h"
+
+#include "core/common/field_reader.h"
+#include "core/common/text_file.h"
+
+#include <cstdio>
+
+namespace racedesk {
+
+bool readInterfaceSettings(const std::string& path, InterfaceSettings& settings) {
+    std::string contents;
+    if (!readWholeFile(path, contents))
+        return false;
+    FieldReader reader(contents);
+    reader.token(settings.portName);
+    reader.integer(settings.connected);
+    reader.token(settings.type);
+    return true;
+}
+
+bool writeInterfaceSettings(const std::string& path, const InterfaceSettings& settings) {
+    char line[64];
+    std::snprintf(line, sizeof line, "%s\t%d\t%s\r\n", settings.portName.c_str(),
+                  settings.connected, settings.type.c_str());
+    return replaceWholeFile(path, line);
+}
+
+} // namespace racedesk

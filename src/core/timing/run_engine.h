@@ -1,0 +1,45 @@
+#pragma once
+#include "core/databases/circuits.h"
+#include "core/timing/car_slot.h"
+#include "core/timing/passing.h"
+#include "core/timing/run_session.h"
+
+namespace racedesk {
+
+struct Program;
+
+// The run defaults of a new program: ranked by laps then time, a timed run of 1 minute,
+// 1 lap, 5 s countdown, no rest period, minimum lap time 2 s, at most 150 laps.
+void setRunDefaults(RunSession& run);
+
+// Every slot empty ("(NA)"), then reset.
+void emptySlots(CarSlots& slots);
+// Prepares the slots for a new run: numbers 1 to 20, no laps; an empty slot gets the
+// no-time value in its times and is finished.
+void resetSlots(CarSlots& slots);
+
+// The run commands: the clear (2003), start (2001) and stop (2002) buttons, and the car
+// buttons 2201 to 2220 (car 1 to 20).
+void clearRun(Program& p);
+void startRun(Program& p);
+void stopRun(Program& p);
+void manualPassing(Program& p, int carNumber);
+
+// Makes the run ready without asking: what clear does once the director said yes.
+void prepareRun(Program& p);
+
+// One decoded passing while a run is in progress: every unfinished slot holding its
+// transponder gets it.
+void processPassing(Program& p, const Passing& passing);
+
+void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode);
+void updateRunBest(CarSlots& slots, int slot, RaceTime& runBestLap);
+void updateTrackRecord(CircuitTable& circuits, const CarSlot& slot, int circuitIndex);
+
+// The duties of the tick: the rest period clock, the countdown and the start, the race clock
+// with the passings and the end rules.
+void tickRestPeriod(Program& p);
+void tickCountdown(Program& p);
+void tickRunning(Program& p);
+
+} // namespace racedesk

@@ -1,0 +1,20 @@
+#include "support/scripted_dialogs.h"
+
+#include "core/common/cp1252.h"
+
+namespace racedesk::test {
+
+void ScriptedDialogs::message(const char* text, const char* caption, Icon icon) {
+    messages.push_back({cp1252ToUtf8(text), cp1252ToUtf8(caption), icon});
+}
+
+Answer ScriptedDialogs::ask(const char* text, const char* caption, Buttons, Icon icon) {
+    questions.push_back({cp1252ToUtf8(text), cp1252ToUtf8(caption), icon});
+    if (answers.empty())
+        return Answer::Yes;
+    const Answer a = answers.front();
+    answers.pop_front();
+    return a;
+}
+
+} // namespace racedesk::test

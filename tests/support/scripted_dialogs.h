@@ -1,0 +1,36 @@
+#pragma once
+#include "core/platform/dialogs.h"
+#include "core/platform/screen.h"
+
+#include <deque>
+#include <string>
+#include <vector>
+
+namespace racedesk::test {
+
+// Records every message box (in UTF-8) and answers questions from a script.
+class ScriptedDialogs : public Dialogs {
+public:
+    void message(const char* text, const char* caption, Icon icon) override;
+    Answer ask(const char* text, const char* caption, Buttons buttons, Icon icon) override;
+
+    struct Shown {
+        std::string text;
+        std::string caption;
+        Icon icon;
+    };
+    std::vector<Shown> messages;
+    std::vector<Shown> questions;
+    std::deque<Answer> answers; // Yes when empty
+};
+
+class RecordingScreen : public Screen {
+public:
+    void invalidate(BoardArea area) override { invalidated.push_back(area); }
+    void setRunLocked(bool isLocked) override { locked = isLocked; }
+
+    std::vector<BoardArea> invalidated;
+    bool locked = false;
+};
+
+} // namespace racedesk::test
