@@ -13,11 +13,17 @@ std::int64_t monotonicNanoseconds() {
         .count();
 }
 
-std::int64_t SystemClock::tickMs() { return monotonicNanoseconds() / 1'000'000; }
+std::int64_t SystemClock::tickMs() {
+    return monotonicNanoseconds() / 1'000'000;
+}
 
-std::int64_t SystemClock::counter() { return monotonicNanoseconds(); }
+std::int64_t SystemClock::counter() {
+    return monotonicNanoseconds();
+}
 
-std::int64_t SystemClock::counterFrequency() { return 1'000'000'000; }
+std::int64_t SystemClock::counterFrequency() {
+    return 1'000'000'000;
+}
 
 LocalDateTime SystemClock::localNow() {
     const QDateTime now = QDateTime::currentDateTime();
@@ -26,6 +32,8 @@ LocalDateTime SystemClock::localNow() {
     return {d.year(), d.month(), d.day(), t.hour(), t.minute(), t.second()};
 }
 
-void SystemClock::pause() { std::this_thread::sleep_for(std::chrono::microseconds(200)); }
+void SystemClock::pause() {
+    std::this_thread::sleep_for(std::chrono::microseconds(200));
+}
 
 } // namespace racedesk

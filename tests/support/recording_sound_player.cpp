@@ -4,7 +4,9 @@
 
 namespace racedesk::test {
 
-bool RecordingSoundPlayer::played(const std::string& clip) const { return count(clip) > 0; }
+bool RecordingSoundPlayer::played(const std::string& clip) const {
+    return count(clip) > 0;
+}
 
 int RecordingSoundPlayer::count(const std::string& clip) const {
     return int(std::count(clips.begin(), clips.end(), clip));

@@ -1,8 +1,10 @@
 #include "support/test_program.h"
 
 #include "core/app/tick.h"
+#include "core/common/cp1252.h"
 #include "core/timing/decoder_protocol.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/sound_settings.h"
 
 #include <cstdio>
 
@@ -12,7 +14,9 @@ const std::vector<std::uint8_t> kKt2IdentifyReply = {0xFF, 0xFF, 0xFF, 0x01, 0x0
 const std::vector<std::uint8_t> kKt2ClockResetReply = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
 
 TestProgram::TestProgram()
-    : program(Platform{clock, serial, sound, dialogs, screen}, folder.path()) {}
+    : program(Platform{clock, serial, sound, dialogs, screen}, folder.path()) {
+    program.sounds = defaultSoundSettings(SpokenLanguage::French);
+}
 
 void TestProgram::loadHeat(const std::vector<std::string>& drivers,
                            const std::vector<std::string>& transponders) {
@@ -49,8 +53,8 @@ void TestProgram::connectKt2() {
     program.link.connected = 1;
     serial.open("COM1");
     serial.onWrite = [this](const std::vector<std::uint8_t>& bytes) {
-        if (bytes == std::vector<std::uint8_t>(kClockResetCommand.begin(),
-                                               kClockResetCommand.end()))
+        if (bytes ==
+            std::vector<std::uint8_t>(kClockResetCommand.begin(), kClockResetCommand.end()))
             serial.arriveOnWire(clock.nowMicros() + 5200, kKt2ClockResetReply);
         if (bytes == std::vector<std::uint8_t>(kIdentifyCommand.begin(), kIdentifyCommand.end()))
             serial.arriveOnWire(clock.nowMicros() + 5200, kKt2IdentifyReply);
@@ -65,6 +69,10 @@ bool TestProgram::startAndRun() {
         tick(program);
     }
     return program.run.running;
+}
+
+std::string utf8(std::string_view cp1252) {
+    return cp1252ToUtf8(cp1252);
 }
 
 std::vector<std::uint8_t> kt2Passing(int transponder, std::int64_t ms) {

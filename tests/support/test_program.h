@@ -39,6 +39,9 @@ struct TestProgram {
     bool startAndRun();
 };
 
+// A core string (Windows-1252) in UTF-8, to compare with the texts of the tests.
+std::string utf8(std::string_view cp1252);
+
 std::vector<std::uint8_t> kt2Passing(int transponder, std::int64_t ms);
 std::vector<std::uint8_t> kt1Passing(int transponder);
 extern const std::vector<std::uint8_t> kKt2IdentifyReply;

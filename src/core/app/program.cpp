@@ -16,7 +16,9 @@ Program::Program(Platform platform, std::string workingFolder)
     link.timeBase.frequency = io.clock.counterFrequency();
 }
 
-std::string Program::path(std::string_view name) const { return joinPath(workDir, name); }
+std::string Program::path(std::string_view name) const {
+    return joinPath(workDir, name);
+}
 
 void Program::showError(const char* text) {
     io.dialogs.message(text, tx(Text::CaptionError), Icon::Error);

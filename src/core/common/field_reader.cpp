@@ -6,7 +6,9 @@
 namespace racedesk {
 namespace {
 
-bool isWhiteSpace(char c) { return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f'; }
+bool isWhiteSpace(char c) {
+    return c == ' ' || c == '\t' || c == '\n' || c == '\r' || c == '\v' || c == '\f';
+}
 
 } // namespace
 
@@ -50,6 +52,11 @@ bool FieldReader::integer(int& value) {
     if (pos_ < data_.size() && data_[pos_] == '\t')
         ++pos_;
     return true;
+}
+
+bool FieldReader::scanInteger(int& value) {
+    skipWhiteSpace();
+    return integer(value);
 }
 
 std::string_view FieldReader::token() {

@@ -18,20 +18,19 @@ public:
 
     // A text field: the characters up to the next tab or line end; the tab is taken too.
     std::string_view text();
-    template <std::size_t N>
-    void text(FixedText<N>& field) {
-        field = text();
-    }
+    template <std::size_t N> void text(FixedText<N>& field) { field = text(); }
 
     // An integer field: spaces and line ends ahead of it are skipped, then the decimal number
     // and its own tab are taken. Gives false, and 0, when no number stands there; an empty
     // field (a lone tab) is then taken whole.
     bool integer(int& value);
 
+    // An integer as "%d" scans one: all white space ahead of it is skipped, tabs included.
+    bool scanInteger(int& value);
+
     // A white-space delimited token, as "%s" reads one.
     std::string_view token();
-    template <std::size_t N>
-    bool token(FixedText<N>& field) {
+    template <std::size_t N> bool token(FixedText<N>& field) {
         const std::string_view t = token();
         field = t;
         return !t.empty();

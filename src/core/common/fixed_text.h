@@ -8,8 +8,7 @@ namespace racedesk {
 
 // A text field of N bytes including its terminating zero, as the files and tables have them.
 // Assigning a longer text truncates it: nothing is ever written past the field.
-template <std::size_t N>
-struct FixedText {
+template <std::size_t N> struct FixedText {
     static_assert(N >= 1);
     char data[N] = {};
 

@@ -1,6 +1,6 @@
 #include "core/common/race_time.h"
 
-#include <cstdio>
+#include "core/common/text_builder.h"
 
 namespace racedesk {
 
@@ -16,19 +16,19 @@ TimeParts splitTime(std::int64_t ms) {
 }
 
 char* formatShortTime(const TimeParts& t, char* buf, int size) {
-    if (t.hours == 0 && t.minutes == 0) {
-        std::snprintf(buf, static_cast<std::size_t>(size), "%d.%03d", t.seconds, t.millis);
-        return buf;
-    }
-    return formatFullTime(t, buf, size);
+    if (t.hours != 0 || t.minutes != 0)
+        return formatFullTime(t, buf, size);
+    TextBuilder(buf, size).number(t.seconds).put('.').number(t.millis, 3);
+    return buf;
 }
 
 char* formatFullTime(const TimeParts& t, char* buf, int size) {
-    const auto n = static_cast<std::size_t>(size);
+    TextBuilder text(buf, size);
     if (t.hours != 0)
-        std::snprintf(buf, n, "%d:%02d:%02d.%03d", t.hours, t.minutes, t.seconds, t.millis);
+        text.number(t.hours).put(':').number(t.minutes, 2);
     else
-        std::snprintf(buf, n, "%d:%02d.%03d", t.minutes, t.seconds, t.millis);
+        text.number(t.minutes);
+    text.put(':').number(t.seconds, 2).put('.').number(t.millis, 3);
     return buf;
 }
 

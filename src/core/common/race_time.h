@@ -7,10 +7,10 @@ namespace racedesk {
 using RaceTime = std::int32_t;
 
 // Times with a meaning of their own.
-inline constexpr RaceTime kNoTime = 1'500'000'000;        // empty slot, never-filled entry
-inline constexpr RaceTime kMissingTime = 1'400'000'000;   // missing time in comparisons
-inline constexpr RaceTime kOneLapNoBest = 1'390'000'000;  // one lap, no best lap yet
-inline constexpr RaceTime kAlreadyTaken = 1'600'000'000;  // entry placed by a selection sort
+inline constexpr RaceTime kNoTime = 1'500'000'000;       // empty slot, never-filled entry
+inline constexpr RaceTime kMissingTime = 1'400'000'000;  // missing time in comparisons
+inline constexpr RaceTime kOneLapNoBest = 1'390'000'000; // one lap, no best lap yet
+inline constexpr RaceTime kAlreadyTaken = 1'600'000'000; // entry placed by a selection sort
 inline constexpr RaceTime kInitialRunBest = 1'000'000'000;
 
 struct TimeParts {

@@ -22,8 +22,12 @@ const Table& table() {
 
 } // namespace
 
-const char* tx(Text id) { return table()[static_cast<std::size_t>(id)].c_str(); }
+const char* tx(Text id) {
+    return table()[static_cast<std::size_t>(id)].c_str();
+}
 
-void loadTexts() { table(); }
+void loadTexts() {
+    table();
+}
 
 } // namespace racedesk

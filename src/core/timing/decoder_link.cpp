@@ -29,8 +29,8 @@ int writeDecoder(Program& p, const std::uint8_t* bytes, int count) {
 
 int readDecoder(Program& p) {
     ReceiveBuffer& rx = p.link.rx;
-    const int n = p.io.serial.read(rx.bytes.data() + rx.count, rx.stamps.data() + rx.count,
-                                   rx.room());
+    const int n =
+        p.io.serial.read(rx.bytes.data() + rx.count, rx.stamps.data() + rx.count, rx.room());
     if (n > 0)
         rx.count += n;
     return n > 0 ? n : 0;

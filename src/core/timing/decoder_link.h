@@ -26,7 +26,7 @@ struct DecoderLink {
     bool synchronised = false;
     TimeBase timeBase;
     ReceiveBuffer rx;
-    bool claimed = false; // the driver details dialog has the port
+    bool claimed = false;          // the driver details dialog has the port
     bool resetOutstanding = false; // a clock reset was sent and its reply may still come
     std::int64_t resetSentCounter = 0;
 

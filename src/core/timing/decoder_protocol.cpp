@@ -1,7 +1,8 @@
 #include "core/timing/decoder_protocol.h"
 
+#include "core/common/text_builder.h"
+
 #include <algorithm>
-#include <cstdio>
 #include <cstring>
 
 namespace racedesk {
@@ -17,12 +18,12 @@ constexpr std::uint8_t kIdentifyReply[] = {0xFF, 0xFF, 0xFF, 0x01, 0x02};
 constexpr std::uint8_t kResetReply[] = {0xFF, 0xFF, 0xFF, 0x02, 0x00, 0x00, 0x00};
 
 void setTransponder(Passing& p, int number) {
-    char text[16];
-    std::snprintf(text, sizeof text, "%06d", number);
-    p.transponder = text;
+    TextBuilder(p.transponder.data, int(sizeof p.transponder.data)).number(number, 6);
 }
 
-Passing& nextPassing(DecodeOutput& out) { return out.passings[std::size_t(out.count++)]; }
+Passing& nextPassing(DecodeOutput& out) {
+    return out.passings[std::size_t(out.count++)];
+}
 
 int decodeKt1(const ReceiveBuffer& rx, const TimeBase& base, DecodeOutput& out) {
     int at = 0;
@@ -66,8 +67,7 @@ int decodeKt2(const ReceiveBuffer& rx, bool recoveryWaiting, DecodeOutput& out) 
 // Scans 7-byte windows from the start. A window beginning FF FF FF 01 is an identify reply
 // and is stepped over whole; any other window advances one byte. Gives the offset just after
 // the wanted reply, or -1 with 'scanned' where the scan stopped (fewer than 7 bytes left).
-template <typename Wanted>
-int findReply(const ReceiveBuffer& rx, Wanted wanted, int& scanned) {
+template <typename Wanted> int findReply(const ReceiveBuffer& rx, Wanted wanted, int& scanned) {
     int at = 0;
     while (rx.count - at >= kReplySize) {
         if (wanted(at))
@@ -80,7 +80,9 @@ int findReply(const ReceiveBuffer& rx, Wanted wanted, int& scanned) {
 
 } // namespace
 
-int ReceiveBuffer::room() const { return std::min(kMaxRead, kCapacity - count); }
+int ReceiveBuffer::room() const {
+    return std::min(kMaxRead, kCapacity - count);
+}
 
 void ReceiveBuffer::consume(int n) {
     n = std::clamp(n, 0, count);
@@ -100,15 +102,16 @@ void decodePassings(ReceiveBuffer& rx, InterfaceKind kind, bool recoveryWaiting,
     out.count = 0;
     out.identifyReply = false;
     out.interfacePresent = false;
-    const int used = kind == InterfaceKind::KT1 ? decodeKt1(rx, base, out)
-                                                 : decodeKt2(rx, recoveryWaiting, out);
+    const int used =
+        kind == InterfaceKind::KT1 ? decodeKt1(rx, base, out) : decodeKt2(rx, recoveryWaiting, out);
     rx.consume(used);
 }
 
 bool scanIdentifyReply(ReceiveBuffer& rx) {
     int scanned = 0;
     const bool found =
-        findReply(rx, [&](int at) { return startsWith(rx, at, kIdentifyReply, 5); }, scanned) >= 0;
+        findReply(
+            rx, [&](int at) { return startsWith(rx, at, kIdentifyReply, 5); }, scanned) >= 0;
     rx.consume(found ? rx.count : scanned);
     return found;
 }
@@ -116,8 +119,8 @@ bool scanIdentifyReply(ReceiveBuffer& rx) {
 bool scanClockResetReply(ReceiveBuffer& rx) {
     int scanned = 0;
     const bool found =
-        findReply(rx, [&](int at) { return startsWith(rx, at, kResetReply, kReplySize); },
-                  scanned) >= 0;
+        findReply(
+            rx, [&](int at) { return startsWith(rx, at, kResetReply, kReplySize); }, scanned) >= 0;
     rx.consume(found ? rx.count : scanned);
     return found;
 }

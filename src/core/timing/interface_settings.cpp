@@ -13,7 +13,7 @@ bool readInterfaceSettings(const std::string& path, InterfaceSettings& settings)
         return false;
     FieldReader reader(contents);
     reader.token(settings.portName);
-    reader.integer(settings.connected);
+    reader.scanInteger(settings.connected);
     reader.token(settings.type);
     return true;
 }

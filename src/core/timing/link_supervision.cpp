@@ -15,7 +15,9 @@ constexpr std::int64_t kKeepAlivePeriodMs = 400;
 constexpr std::int64_t kRecoveryPeriodMs = 4500;
 constexpr std::int64_t kRecoveryWaitMs = 99;
 
-std::int64_t now(Program& p) { return p.io.clock.tickMs(); }
+std::int64_t now(Program& p) {
+    return p.io.clock.tickMs();
+}
 
 // The run's elapsed time, its milliseconds rounded down to tenths.
 void formatRunTime(Program& p, char* text, int size) {
@@ -110,8 +112,7 @@ void recoverySucceeded(Program& p) {
         char time[32];
         formatRunTime(p, time, sizeof time);
         appendReport(p, tx(Text::RecoverySucceeded), time);
-        p.io.dialogs.message(link.lossReport.c_str(), tx(Text::CaptionMessage),
-                             Icon::Information);
+        p.io.dialogs.message(link.lossReport.c_str(), tx(Text::CaptionMessage), Icon::Information);
     }
 }
 
@@ -157,8 +158,7 @@ void superviseLink(Program& p) {
 void startDecoderLink(Program& p) {
     loadInterfaceSettings(p);
     if (recogniseInterface(p) == 0)
-        p.io.dialogs.message(tx(Text::PortOpenFailed), tx(Text::CaptionMessage),
-                             Icon::Information);
+        p.io.dialogs.message(tx(Text::PortOpenFailed), tx(Text::CaptionMessage), Icon::Information);
     p.link.reloadPending = true;
 }
 

@@ -1,6 +1,8 @@
 #include "core/timing/ranking.h"
 
-#include <cstdio>
+#include "core/common/text_builder.h"
+
+#include <string_view>
 
 namespace racedesk {
 namespace {
@@ -127,40 +129,36 @@ void splitTimes(RankEntry& e) {
 // A time of 0 is shown blank, never as "0.000".
 template <std::size_t N>
 void setShortTime(FixedText<N>& field, RaceTime value, const TimeParts& parts) {
-    char text[32] = "";
+    field.clear();
     if (value != 0)
-        formatShortTime(parts, text, sizeof text);
-    field = text;
+        formatShortTime(parts, field.data, int(N));
+}
+
+// Numbers are built by hand: the rows are rebuilt after every lap of every car.
+template <std::size_t N>
+void setNumber(FixedText<N>& field, int value, std::string_view before = {},
+               std::string_view after = {}) {
+    TextBuilder text(field.data, int(N));
+    text.put(before).number(value).put(after);
 }
 
 template <std::size_t N>
 void setGap(FixedText<N>& field, int laps, RaceTime time, const TimeParts& parts) {
-    if (laps > 0) {
-        char text[16];
-        std::snprintf(text, sizeof text, "%dt", laps);
-        field = text;
-    } else {
+    if (laps > 0)
+        setNumber(field, laps, {}, "t");
+    else
         setShortTime(field, time, parts);
-    }
-}
-
-template <std::size_t N>
-void setNumber(FixedText<N>& field, const char* format, int value) {
-    char text[16];
-    std::snprintf(text, sizeof text, format, value);
-    field = text;
 }
 
 void formatRow(const RankEntry& e, RankingMode mode, BoardRow& row) {
     row.name = e.name.view();
     row.transponder = e.transponder.view();
-    setNumber(row.carNumber, " %d ", e.carNumber);
-    setNumber(row.laps, "%d", e.laps);
-    setNumber(row.passings, "%d", e.passings);
-    char total[32] = "";
+    setNumber(row.carNumber, e.carNumber, " ", " ");
+    setNumber(row.laps, e.laps);
+    setNumber(row.passings, e.passings);
+    row.totalTime.clear();
     if (e.laps != 0 || e.totalTime != 0)
-        formatFullTime(e.total, total, sizeof total);
-    row.totalTime = total;
+        formatFullTime(e.total, row.totalTime.data, int(sizeof row.totalTime.data));
     setShortTime(row.lastLap, e.lastLap, e.last);
     setShortTime(row.bestLap, e.bestLap, e.best);
     const bool lapsMode = mode == RankingMode::LapsThenTime;
@@ -203,15 +201,14 @@ void clearBoardRows(const RankEntries& entries, int count, BoardRows& rows) {
         BoardRow& row = rows[std::size_t(i)];
         row.name = e.name.view();
         row.transponder = e.transponder.view();
-        setNumber(row.position, "%d", i + 1);
-        setNumber(row.carNumber, " %d ", e.carNumber);
-        setNumber(row.laps, "%d", e.laps);
-        setNumber(row.passings, "%d", e.passings);
+        setNumber(row.position, i + 1);
+        setNumber(row.carNumber, e.carNumber, " ", " ");
+        setNumber(row.laps, e.laps);
+        setNumber(row.passings, e.passings);
     }
 }
 
-void rankRun(CarSlots& slots, RankingMode mode, int count, RankEntries& entries,
-             BoardRows& rows) {
+void rankRun(CarSlots& slots, RankingMode mode, int count, RankEntries& entries, BoardRows& rows) {
     std::array<Candidate, kCarCount> pool;
     for (int i = 0; i < kCarCount; ++i)
         pool[std::size_t(i)] = candidateOf(slots[std::size_t(i)], i);
@@ -245,7 +242,8 @@ void bestLapFromTable(CarSlots& slots, StartMode startMode) {
         RaceTime best = 0;
         const int last = s.passings < kLapTableSize ? s.passings : kLapTableSize - 1;
         for (int j = firstLap; j <= last; ++j) {
-            const RaceTime lap = s.cumulativeTimes[std::size_t(j)] - s.cumulativeTimes[std::size_t(j - 1)];
+            const RaceTime lap =
+                s.cumulativeTimes[std::size_t(j)] - s.cumulativeTimes[std::size_t(j - 1)];
             if (best == 0 || lap < best)
                 best = lap;
         }

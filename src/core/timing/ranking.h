@@ -61,8 +61,7 @@ int buildRankEntries(const CarSlots& slots, RankEntries& entries);
 void clearBoardRows(const RankEntries& entries, int count, BoardRows& rows);
 // Ranks the cars, stores each car's position at its current lap, sets the gaps and
 // rebuilds the rows' texts.
-void rankRun(CarSlots& slots, RankingMode mode, int count, RankEntries& entries,
-             BoardRows& rows);
+void rankRun(CarSlots& slots, RankingMode mode, int count, RankEntries& entries, BoardRows& rows);
 // Each slot's best lap recomputed from its cumulative times; the first lap from the grid
 // never counts, except with the staggered start.
 void bestLapFromTable(CarSlots& slots, StartMode startMode);

@@ -16,11 +16,13 @@ namespace {
 
 constexpr std::int64_t kRefreshGapMs = 200;
 
-std::int64_t now(Program& p) { return p.io.clock.tickMs(); }
+std::int64_t now(Program& p) {
+    return p.io.clock.tickMs();
+}
 
 RaceTime toRaceTime(std::int64_t ms) {
-    return static_cast<RaceTime>(std::clamp<std::int64_t>(
-        ms, std::numeric_limits<RaceTime>::min(), std::numeric_limits<RaceTime>::max()));
+    return static_cast<RaceTime>(std::clamp<std::int64_t>(ms, std::numeric_limits<RaceTime>::min(),
+                                                          std::numeric_limits<RaceTime>::max()));
 }
 
 // Clock texts are refreshed once a second, early in the second and not twice in a row.
@@ -32,8 +34,7 @@ bool refreshDue(std::int64_t elapsed, std::int64_t nowMs, std::int64_t& lastRefr
     return true;
 }
 
-template <std::size_t N>
-void setClockText(FixedText<N>& field, const TimeParts& t) {
+template <std::size_t N> void setClockText(FixedText<N>& field, const TimeParts& t) {
     char text[32];
     std::snprintf(text, sizeof text, "%d:%02d:%02d", t.hours, t.minutes, t.seconds);
     field = text;
@@ -64,9 +65,12 @@ std::int64_t runLimitMs(const RunSession& run) {
 
 Text startModeLabel(StartMode m) {
     switch (m) {
-    case StartMode::Signal: return Text::KeyStartSignal;
-    case StartMode::Staggered: return Text::KeyStartStaggered;
-    case StartMode::FirstCar: return Text::KeyStartFirstCar;
+    case StartMode::Signal:
+        return Text::KeyStartSignal;
+    case StartMode::Staggered:
+        return Text::KeyStartStaggered;
+    case StartMode::FirstCar:
+        return Text::KeyStartFirstCar;
     }
     return Text::KeyStartSignal;
 }
@@ -76,9 +80,12 @@ Text endRuleLabel(const RunSession& run) {
         return run.endOfTime == EndOfTime::Signal ? Text::KeyEndTimeSignal
                                                   : Text::KeyEndTimeFinishLap;
     switch (run.endOfLaps) {
-    case EndOfLaps::Signal: return Text::KeyEndLapsSignal;
-    case EndOfLaps::FinishLap: return Text::KeyEndLapsFinishLap;
-    case EndOfLaps::AllLaps: return Text::KeyEndLapsAllLaps;
+    case EndOfLaps::Signal:
+        return Text::KeyEndLapsSignal;
+    case EndOfLaps::FinishLap:
+        return Text::KeyEndLapsFinishLap;
+    case EndOfLaps::AllLaps:
+        return Text::KeyEndLapsAllLaps;
     }
     return Text::KeyEndLapsFinishLap;
 }
@@ -87,9 +94,8 @@ void buildRunHeader(Program& p) {
     const LocalDateTime d = p.io.clock.localNow();
     char text[160];
     std::snprintf(text, sizeof text, tx(Text::RunHeader), p.run.durationText.c_str(),
-                  tx(startModeLabel(p.run.startMode)), tx(endRuleLabel(p.run)),
-                  unsigned(d.day), unsigned(d.month), unsigned(d.year), unsigned(d.hour),
-                  unsigned(d.minute));
+                  tx(startModeLabel(p.run.startMode)), tx(endRuleLabel(p.run)), unsigned(d.day),
+                  unsigned(d.month), unsigned(d.year), unsigned(d.hour), unsigned(d.minute));
     p.run.header = text;
 }
 
@@ -212,25 +218,10 @@ void endRules(Program& p, std::int64_t remainingMs) {
         stop = run.endOfTime == EndOfTime::Signal && timeUp;
     else
         stop = timeUp;
-    stop = stop || std::all_of(p.slots.begin(), p.slots.end(),
-                               [](const CarSlot& s) { return s.finished; });
+    stop = stop ||
+           std::all_of(p.slots.begin(), p.slots.end(), [](const CarSlot& s) { return s.finished; });
     if (stop)
         stopRun(p);
-}
-
-void startRestPeriod(Program& p) {
-    RunSession& run = p.run;
-    run.restPeriod = true;
-    run.restStartMs = now(p);
-    run.lastRestRefreshMs = 0;
-    run.restOverPlayed = false;
-    run.restElapsed = false;
-    char text[24];
-    std::snprintf(text, sizeof text, "%d:00", run.restMinutes);
-    run.restMinutesText = text;
-    std::snprintf(text, sizeof text, tx(Text::RestBeforeStart), run.restMinutes, 0);
-    run.restRemainingText = text;
-    p.io.screen.invalidate(BoardArea::RestPeriod);
 }
 
 void setRestTexts(RunSession& run, std::int64_t remainingMs) {
@@ -250,6 +241,16 @@ void setRestTexts(RunSession& run, std::int64_t remainingMs) {
                       int(over % 60));
     }
     run.restRemainingText = text;
+}
+
+void startRestPeriod(Program& p) {
+    RunSession& run = p.run;
+    run.restPeriod = true;
+    run.restStartMs = now(p);
+    run.lastRestRefreshMs = 0;
+    run.restOverPlayed = false;
+    setRestTexts(run, std::int64_t(run.restMinutes) * 60'000);
+    p.io.screen.invalidate(BoardArea::RestPeriod);
 }
 
 } // namespace

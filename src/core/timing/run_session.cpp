@@ -44,15 +44,35 @@ constexpr std::array<std::pair<EndOfLaps, const char*>, 3> kEndOfLaps = {
 
 } // namespace
 
-const char* keyOf(RankingMode m) { return key(kRanking, m); }
-const char* keyOf(DurationMode m) { return key(kDuration, m); }
-const char* keyOf(StartMode m) { return key(kStart, m); }
-const char* keyOf(EndOfTime m) { return key(kEndOfTime, m); }
-const char* keyOf(EndOfLaps m) { return key(kEndOfLaps, m); }
-bool parseKey(std::string_view k, RankingMode& m) { return parse(kRanking, k, m); }
-bool parseKey(std::string_view k, DurationMode& m) { return parse(kDuration, k, m); }
-bool parseKey(std::string_view k, StartMode& m) { return parse(kStart, k, m); }
-bool parseKey(std::string_view k, EndOfTime& m) { return parse(kEndOfTime, k, m); }
-bool parseKey(std::string_view k, EndOfLaps& m) { return parse(kEndOfLaps, k, m); }
+const char* keyOf(RankingMode m) {
+    return key(kRanking, m);
+}
+const char* keyOf(DurationMode m) {
+    return key(kDuration, m);
+}
+const char* keyOf(StartMode m) {
+    return key(kStart, m);
+}
+const char* keyOf(EndOfTime m) {
+    return key(kEndOfTime, m);
+}
+const char* keyOf(EndOfLaps m) {
+    return key(kEndOfLaps, m);
+}
+bool parseKey(std::string_view k, RankingMode& m) {
+    return parse(kRanking, k, m);
+}
+bool parseKey(std::string_view k, DurationMode& m) {
+    return parse(kDuration, k, m);
+}
+bool parseKey(std::string_view k, StartMode& m) {
+    return parse(kStart, k, m);
+}
+bool parseKey(std::string_view k, EndOfTime& m) {
+    return parse(kEndOfTime, k, m);
+}
+bool parseKey(std::string_view k, EndOfLaps& m) {
+    return parse(kEndOfLaps, k, m);
+}
 
 } // namespace racedesk

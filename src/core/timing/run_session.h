@@ -68,8 +68,8 @@ struct RunSession {
     int maxHoursLapsRun = 2;
 
     // State.
-    bool holdsRun = false;    // a heat has been loaded or a run started: there is something to clear
-    bool heatLoaded = false;  // a heat or final is loaded into the run
+    bool holdsRun = false;   // a heat has been loaded or a run started: there is something to clear
+    bool heatLoaded = false; // a heat or final is loaded into the run
     bool ready = false;
     bool countdown = false;
     bool waitingFirstCar = false; // first-car start: the countdown stands at zero

@@ -22,11 +22,15 @@ constexpr std::array<KeyTexts, static_cast<std::size_t>(SoundKey::Count)> kKeys 
     {"SONFINVOITUREoui", "SONFINVOITUREnon"},
 }};
 
-std::size_t index(SoundKey key) { return static_cast<std::size_t>(key); }
+std::size_t index(SoundKey key) {
+    return static_cast<std::size_t>(key);
+}
 
 } // namespace
 
-bool SoundSettings::isOn(SoundKey key) const { return keys[index(key)] == kKeys[index(key)].on; }
+bool SoundSettings::isOn(SoundKey key) const {
+    return keys[index(key)] == kKeys[index(key)].on;
+}
 
 void SoundSettings::set(SoundKey key, bool on) {
     keys[index(key)] = on ? kKeys[index(key)].on : kKeys[index(key)].off;

@@ -9,7 +9,17 @@ namespace racedesk {
 inline constexpr const char* kSoundSettingsFile = "RéglagesSons.rg";
 
 // The eight lines of "RéglagesSons.rg", in file order.
-enum class SoundKey { Language, Countdown, StartSignal, Passing, BestLap, RaceClock, EndSignal, EndPerCar, Count };
+enum class SoundKey {
+    Language,
+    Countdown,
+    StartSignal,
+    Passing,
+    BestLap,
+    RaceClock,
+    EndSignal,
+    EndPerCar,
+    Count
+};
 
 enum class SpokenLanguage { French, English, None };
 

@@ -8,9 +8,13 @@
 namespace racedesk {
 namespace {
 
-bool isOn(const Program& p, SoundKey key) { return p.sounds.isOn(key); }
+bool isOn(const Program& p, SoundKey key) {
+    return p.sounds.isOn(key);
+}
 
-void play(Program& p, const char* clip, bool wait = false) { p.io.sound.play(clip, wait); }
+void play(Program& p, const char* clip, bool wait = false) {
+    p.io.sound.play(clip, wait);
+}
 
 // "sons/<name>.wav" in French, "sons/<name>GB.wav" in English, nothing without a language.
 void speak(Program& p, const char* french, const char* english) {
@@ -113,13 +117,17 @@ void announceCarFinished(Program& p, int carNumber) {
     speak(p, french, english);
 }
 
-void playDoubleDetection(Program& p) { play(p, "sons/buzz.wav"); }
+void playDoubleDetection(Program& p) {
+    play(p, "sons/buzz.wav");
+}
 
 void playStopSignal(Program& p) {
     if (isOn(p, SoundKey::EndSignal))
         play(p, "sons/truckhorn.wav");
 }
 
-void playRestOver(Program& p) { play(p, "sons/nokia-sms.wav"); }
+void playRestOver(Program& p) {
+    play(p, "sons/nokia-sms.wav");
+}
 
 } // namespace racedesk
