@@ -21,8 +21,11 @@ struct Quiet : SoundPlayer, Dialogs, Screen {
     void play(const char*, bool) override {}
     void message(const char*, const char*, Icon) override {}
     Answer ask(const char*, const char*, Buttons, Icon) override { return Answer::Yes; }
+    std::string chooseSaveFile(const char*, const char*, const std::string&) override { return {}; }
+    std::string chooseOpenFile(const char*, const char*, const std::string&) override { return {}; }
     void invalidate(BoardArea) override {}
     void setRunLocked(bool) override {}
+    void setRaceTitle(const char*, bool) override {}
 };
 
 constexpr int kLaps = 250;

@@ -5,37 +5,365 @@ namespace racedesk {
 // English build. A missing case does not compile (-Wswitch), so both languages stay complete.
 const char* textUtf8(Text id) {
     switch (id) {
-    case Text::CaptionError: return "Error";
-    case Text::CaptionMessage: return "Message";
-    case Text::CaptionTarvolin: return "Tarvolin";
+    case Text::CaptionError:
+        return "Error";
+    case Text::CaptionMessage:
+        return "Message";
+    case Text::CaptionTarvolin:
+        return "Tarvolin";
 
-    case Text::ErrInterfaceFile: return "Error: COM port file not found";
-    case Text::PortOpenFailed: return "Could not open the COM port";
-    case Text::LossReport: return "Failure of the decoder KT2 connection at %s.\n";
-    case Text::RecoverySucceeded: return "Connection of the decoder KT2 restored at %s.";
-    case Text::RecoveryFailed: return "Error : Connection not restored.";
+    case Text::ErrInterfaceFile:
+        return "Error: COM port file not found";
+    case Text::PortOpenFailed:
+        return "Could not open the COM port";
+    case Text::LossReport:
+        return "Failure of the decoder KT2 connection at %s.\n";
+    case Text::RecoverySucceeded:
+        return "Connection of the decoder KT2 restored at %s.";
+    case Text::RecoveryFailed:
+        return "Error : Connection not restored.";
 
     case Text::ClearQuestion:
         return "Are you sure you want to clear the results of the current run?\n"
                "The data will be definitively lost.";
-    case Text::ErrDetailedResultsFile: return "Error: Detailed results file not found";
-    case Text::ErrCircuitsDatabase: return "Error: Circuits database file not found";
-    case Text::DurationLaps: return "%d laps";
-    case Text::RunHeader: return "Duration %s - %s - %s - Start %02u/%02u/%04u %u:%02u";
-    case Text::RestBeforeStart: return "%d:%02d before start";
-    case Text::RestElapsed: return "%d:%02d delay elapsed";
-    case Text::KeyStartSignal: return "STARTSoundSignal";
-    case Text::KeyStartStaggered: return "STARTStaggered";
-    case Text::KeyStartFirstCar: return "START1stCar";
-    case Text::KeyEndTimeSignal: return "ENDSoundSignal";
-    case Text::KeyEndTimeFinishLap: return "ENDCompleteCurrentLap";
-    case Text::KeyEndLapsSignal: return "ENDSoundSignal";
-    case Text::KeyEndLapsFinishLap: return "ENDCompleteCurrentLap";
-    case Text::KeyEndLapsAllLaps: return "ENDCompleteAllLaps";
+    case Text::ErrDetailedResultsFile:
+        return "Error: Detailed results file not found";
+    case Text::ErrCircuitsDatabase:
+        return "Error: Circuits database file not found";
+    case Text::DurationLaps:
+        return "%d laps";
+    case Text::RunHeader:
+        return "Duration %s - %s - %s - Start %02u/%02u/%04u %u:%02u";
+    case Text::RestBeforeStart:
+        return "%d:%02d before start";
+    case Text::RestElapsed:
+        return "%d:%02d delay elapsed";
+    case Text::KeyStartSignal:
+        return "STARTSoundSignal";
+    case Text::KeyStartStaggered:
+        return "STARTStaggered";
+    case Text::KeyStartFirstCar:
+        return "START1stCar";
+    case Text::KeyEndTimeSignal:
+        return "ENDSoundSignal";
+    case Text::KeyEndTimeFinishLap:
+        return "ENDCompleteCurrentLap";
+    case Text::KeyEndLapsSignal:
+        return "ENDSoundSignal";
+    case Text::KeyEndLapsFinishLap:
+        return "ENDCompleteCurrentLap";
+    case Text::KeyEndLapsAllLaps:
+        return "ENDCompleteAllLaps";
 
-    case Text::ErrSoundSettings: return "Error: Sound settings file not found";
+    case Text::ErrSoundSettings:
+        return "Error: Sound settings file not found";
 
-    case Text::Count: break;
+    // Settings dialogs, more
+    case Text::DisplayColourPicker:
+        return "Colour";
+    case Text::DisplayFontPicker:
+        return "Font";
+    case Text::DisplayFontColour:
+        return "Text colour...";
+
+    // Race lifecycle
+    case Text::RaceFileFilter:
+        return "Race file (.race)";
+    case Text::ErrRaceNotSaved:
+        return "Error: the race could not be saved to the file\n%s";
+    case Text::WindowTitleFile:
+        return "Tarvolin:   %s";
+
+    // Main window
+    case Text::WindowTitle:
+        return "Tarvolin";
+    case Text::LanguageCode:
+        return "en";
+    case Text::CaptionAttention:
+        return "Be careful";
+    case Text::MenuFile:
+        return "File";
+    case Text::MenuDatabase:
+        return "Database";
+    case Text::MenuPlanning:
+        return "Planning of race";
+    case Text::MenuSettings:
+        return "Settings";
+    case Text::MenuHelp:
+        return "?";
+    case Text::ItemNewRace:
+        return "New event";
+    case Text::ItemLoadRace:
+        return "Load event";
+    case Text::ItemSave:
+        return "Save";
+    case Text::ItemSaveAs:
+        return "Save as...";
+    case Text::ItemQuit:
+        return "Quit";
+    case Text::ItemCircuits:
+        return "Circuits";
+    case Text::ItemClubs:
+        return "Clubs";
+    case Text::ItemDrivers:
+        return "Drivers";
+    case Text::ItemTransponders:
+        return "Transponders";
+    case Text::ItemFrequencies:
+        return "Frequencies";
+    case Text::ItemPlanQualifying:
+        return "Planning qualification";
+    case Text::ItemPlanFinals:
+        return "Planning finals";
+    case Text::ItemSounds:
+        return "Sounds";
+    case Text::ItemDisplay:
+        return "Display";
+    case Text::ItemInterface:
+        return "Interface";
+    case Text::ItemHelp:
+        return "Help";
+    case Text::ItemModifyResults:
+        return "Modify run results";
+    case Text::ItemDetailedResults:
+        return "Run detailed results";
+    case Text::ItemHeatComment:
+        return "Add a comment";
+    case Text::ItemTrack:
+        return "Track for the race";
+    case Text::ItemNewCategory:
+        return "New category";
+    case Text::ItemRenameCategory:
+        return "Rename category";
+    case Text::ItemParticipants:
+        return "List of participants";
+    case Text::ItemQualifyingParameters:
+        return "Qualifying heats Parameters";
+    case Text::ItemQualifyingArrangement:
+        return "Qualifying heats Arrangement";
+    case Text::ItemFinalsParameters:
+        return "Finals runs Parameters";
+    case Text::ItemFinalsArrangement:
+        return "Finals runs Arrangement";
+    case Text::ItemShowReport:
+        return "Show the report";
+    case Text::ButtonStart:
+        return "Start";
+    case Text::LabelStart:
+        return "Start";
+    case Text::ButtonStop:
+        return "Stop";
+    case Text::LabelStop:
+        return "Stop";
+    case Text::ButtonClear:
+        return "Clear";
+    case Text::LabelClear:
+        return "Clear";
+    case Text::ButtonResults:
+        return "Results";
+    case Text::ButtonPrint:
+        return "Print";
+    case Text::GroupClock:
+        return "Race duration / Clock";
+    case Text::GroupCountdown:
+        return "Countdown";
+    case Text::GroupTransponderMode:
+        return "Transponders mode";
+    case Text::RadioPersonalChips:
+        return "Personal chips";
+    case Text::RadioClubChips:
+        return "Club chips";
+    case Text::RadioMixedScan:
+        return "Mixed (scan)";
+    case Text::ListTransponderPacks:
+        return "SetTransponders";
+    case Text::ButtonScan:
+        return "Scan";
+    case Text::RunInProgressNoQuit:
+        return "A race or a scan is in progress!\r\nYou can't quit the application !";
+    case Text::QuitQuestion:
+        return "You wish to quit!\nDo you want to save the current race?";
+    case Text::HelpFile:
+        return "Guides/HelpRacedeskGB.pdf";
+    case Text::ErrTranspondersDatabase:
+        return "Error: Transponders database file not found";
+    case Text::ErrDisplaySettings:
+        return "Error: Display settings file not found";
+    case Text::AlreadyRunning:
+        return "Racedesk is already running on this working folder:\n%s";
+    case Text::ErrWorkingFolder:
+        return "Error: the working folder could not be completed:\n%s";
+    case Text::HeadingPos:
+        return "Pos";
+    case Text::HeadingCar:
+        return "Car";
+    case Text::HeadingName:
+        return "Driver";
+    case Text::HeadingLaps:
+        return "Laps";
+    case Text::HeadingTotal:
+        return "Total time";
+    case Text::HeadingGapLeader:
+        return "Gap leader";
+    case Text::HeadingGapPrevious:
+        return "Gap previous";
+    case Text::HeadingLastLap:
+        return "Last lap";
+    case Text::HeadingBestLap:
+        return "Best lap";
+    case Text::HeadingTransponder:
+        return "Transp.";
+    case Text::HeadingFinish:
+        return "End";
+
+    // Interface dialog
+    case Text::InterfaceCaption:
+        return "Interface";
+    case Text::InterfaceTitle:
+        return "Decoder Tarvolin";
+    case Text::InterfaceMessagesGroup:
+        return "Message";
+    case Text::InterfaceDecoderGroup:
+        return "Decoder:";
+    case Text::InterfaceKt1:
+        return "Tarvolin KT1";
+    case Text::InterfaceKt2:
+        return "Tarvolin KT2";
+    case Text::InterfacePortGroup:
+        return "COM Port";
+    case Text::InterfaceOpen:
+        return "Connect";
+    case Text::ButtonOk:
+        return "Ok";
+    case Text::ButtonCancel:
+        return "Cancel";
+    case Text::InterfaceKt1Ready:
+        return " Interface KT1 ready to operate.\r\n";
+    case Text::InterfaceKt2Ready:
+        return " Interface KT2 ready to operate.\r\n";
+    case Text::InterfacePortNotOpen:
+        return " COM Port is not open !\r\n";
+    case Text::InterfaceAttempt:
+        return " COM Port opening attempt :\r\n";
+    case Text::InterfaceKt1Opened:
+        return " COM Port opening attempt :\r\n COM Port opened correctly, OK !\r\n Interface KT1 "
+               "ready to operate !\r\n";
+    case Text::InterfaceKt2Opened:
+        return " COM Port opening attempt :\r\n COM Port opened correctly, OK !\r\n Interface KT2 "
+               "ready to operate !\r\n";
+    case Text::InterfaceOpenFailed:
+        return " COM Port opening attempt :\r\n Could not open the COM Port !\r\n";
+    case Text::ErrInterfaceDialogFile:
+        return "Error: Interface file not found";
+
+    // Sounds dialog
+    case Text::SoundsTitle:
+        return "Sound options";
+    case Text::SoundsEnglish:
+        return "English";
+    case Text::SoundsFrench:
+        return "French";
+    case Text::SoundsStartGroup:
+        return "Start of the race";
+    case Text::SoundsCountdown:
+        return "Vocal announcement of the countdown";
+    case Text::SoundsStartSignal:
+        return "Sound signal for the race start";
+    case Text::SoundsRaceGroup:
+        return "During the race";
+    case Text::SoundsPassing:
+        return "Sound signal for each lap completion";
+    case Text::SoundsBestLap:
+        return "Vocal announcement of the best lap";
+    case Text::SoundsRaceClock:
+        return "Vocal announcement of the race clock";
+    case Text::SoundsEndGroup:
+        return "End of race";
+    case Text::SoundsEndSignal:
+        return "Sound signal at the end of race";
+    case Text::SoundsEndPerCar:
+        return "Vocal announcement for each car end of race";
+    case Text::ErrSoundSettingsWrite:
+        return "Error: Sound settings file not found";
+
+    // Display dialog
+    case Text::DisplayCaption:
+        return "Display options";
+    case Text::DisplayTitle:
+        return "Display colours and fonts";
+    case Text::DisplayThemeGroup:
+        return "Theme";
+    case Text::DisplayEventsGroup:
+        return "Events";
+    case Text::DisplayTableGroup:
+        return "Results table";
+    case Text::DisplayWindowBackground:
+        return "Software background";
+    case Text::DisplayTreeBackground:
+        return "TreeView background";
+    case Text::DisplayBoardBackground:
+        return "Table background";
+    case Text::DisplayHeatTitle:
+        return "Name of runs";
+    case Text::DisplayRadioConflict:
+        return "Radio conflict";
+    case Text::DisplayCarPassing:
+        return "Cars passage";
+    case Text::DisplayRunBest:
+        return "Best lap time of the run";
+    case Text::DisplayDriverBest:
+        return "Best lap time of the driver";
+    case Text::DisplayHeaderBand:
+        return "Titles";
+    case Text::DisplayResultRows:
+        return "Results";
+    case Text::DisplayColumn:
+        return "Column";
+    case Text::DisplayWidth:
+        return "Width";
+    case Text::DisplayRelief:
+        return "relief style";
+    case Text::DisplayGradient:
+        return "gradient style";
+    case Text::DisplayLoad:
+        return "Load";
+    case Text::DisplaySave:
+        return "Save";
+    case Text::DisplayFileFilter:
+        return "Display file (.scrn)";
+    case Text::ErrDisplayFile:
+        return "Error: Display settings file not found";
+
+    // Race file
+    case Text::ErrRaceFile:
+        return "Error: Race file not found";
+    case Text::ErrTitleHeatFlags:
+        return "Error: Title of the Treeview flags not found";
+    case Text::ErrTitleQualifyingHeat:
+        return "Error: Title of the qualifying heat not found";
+    case Text::ErrTitleFinalsRun:
+        return "Error: Title of the finals run not found";
+    case Text::ErrTitleTrack:
+        return "Error: Title of the track not found";
+    case Text::ErrTitleParticipants:
+        return "Error: Title of participants list not found";
+    case Text::ErrTitleQualifyingArrangement:
+        return "Error: Title of qualification arrangement not found";
+    case Text::ErrTitleStartingGrids:
+        return "Error: Title of qualification starting grids not found";
+    case Text::ErrTitleQualifyingParameters:
+        return "Error: Title of qualification parameters not found";
+    case Text::ErrTitleRoundClassification:
+        return "Error: Title of round classification not found";
+    case Text::ErrTitleOverallClassification:
+        return "Error: Title of qualification overall classification not found";
+    case Text::ErrTitleFinalsParameters:
+        return "Error: Title of finals parameters not found";
+    case Text::ErrTitleFinalsArrangement:
+        return "Error: Title of finals arrangement not found";
+
+    case Text::Count:
+        break;
     }
     return "";
 }

@@ -17,4 +17,19 @@ Answer ScriptedDialogs::ask(const char* text, const char* caption, Buttons, Icon
     return a;
 }
 
+std::string ScriptedDialogs::chooseSaveFile(const char* description, const char* pattern,
+                                            const std::string& folder) {
+    return chooseOpenFile(description, pattern, folder);
+}
+
+std::string ScriptedDialogs::chooseOpenFile(const char* description, const char* pattern,
+                                            const std::string& folder) {
+    fileFilters.push_back(cp1252ToUtf8(description) + "|" + pattern + "|" + folder);
+    if (files.empty())
+        return {};
+    std::string chosen = files.front();
+    files.pop_front();
+    return chosen;
+}
+
 } // namespace racedesk::test

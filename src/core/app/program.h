@@ -1,10 +1,13 @@
 #pragma once
 #include "core/databases/circuits.h"
+#include "core/databases/transponder_packs.h"
 #include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
 #include "core/platform/screen.h"
 #include "core/platform/serial_port.h"
 #include "core/platform/sound_player.h"
+#include "core/settings/display_settings.h"
+#include "core/timing/board_painter.h"
 #include "core/timing/car_slot.h"
 #include "core/timing/decoder_link.h"
 #include "core/timing/ranking.h"
@@ -33,6 +36,7 @@ struct Program {
 
     Platform io;
     std::string workDir;
+    std::string userRaceFile; // the race's own file (UTF-8 path); empty while untitled
 
     DecoderLink link;
     RunSession run;
@@ -42,6 +46,10 @@ struct Program {
     BoardRows rows;
     SoundSettings sounds;
     CircuitTable circuits;
+    TransponderPackTable packs;
+    DisplaySettings display;
+    BoardState board;
+    int displayDialogColumn = 0; // the column the display dialog shows, kept across openings
 
     // A file name of the program resolved against the working folder.
     std::string path(std::string_view name) const;

@@ -1,4 +1,5 @@
 #pragma once
+#include <string>
 
 namespace racedesk {
 
@@ -13,6 +14,17 @@ public:
     virtual ~Dialogs() = default;
     virtual void message(const char* text, const char* caption, Icon icon) = 0;
     virtual Answer ask(const char* text, const char* caption, Buttons buttons, Icon icon) = 0;
+    // A file chosen in the platform's save or open dialog, filtered on 'pattern' ("*.race")
+    // described by 'description', starting in 'folder' (UTF-8). The save dialog asks before
+    // an existing file is overwritten; the open dialog wants an existing file. Gives the
+    // full path in UTF-8, or an empty text when the user cancelled.
+    virtual std::string chooseSaveFile(const char* description, const char* pattern,
+                                       const std::string& folder) = 0;
+    virtual std::string chooseOpenFile(const char* description, const char* pattern,
+                                       const std::string& folder) = 0;
+    // Around each tick: messages raised in between wait until the tick has returned.
+    virtual void beginTick() {}
+    virtual void endTick() {}
 };
 
 } // namespace racedesk

@@ -13,6 +13,8 @@ public:
     // During a countdown or a run the tree, the start and clear buttons, the mode controls,
     // the print button and most menus are disabled.
     virtual void setRunLocked(bool locked) = 0;
+    // The window title, and whether "Enregistrer" applies (the race has a user file).
+    virtual void setRaceTitle(const char* title, bool titled) = 0;
 };
 
 } // namespace racedesk

@@ -41,10 +41,13 @@ struct SilentSound : SoundPlayer {
 struct SilentDialogs : Dialogs {
     void message(const char*, const char*, Icon) override {}
     Answer ask(const char*, const char*, Buttons, Icon) override { return Answer::Yes; }
+    std::string chooseSaveFile(const char*, const char*, const std::string&) override { return {}; }
+    std::string chooseOpenFile(const char*, const char*, const std::string&) override { return {}; }
 };
 struct CountingScreen : Screen {
     void invalidate(BoardArea) override { ++repaints; }
     void setRunLocked(bool) override {}
+    void setRaceTitle(const char*, bool) override {}
     int repaints = 0;
 };
 

@@ -1,0 +1,42 @@
+#include "core/timing/frequency_conflict.h"
+
+#include <cstring>
+
+namespace racedesk {
+namespace {
+
+// The first frequency of the last participant of that name, or nullptr.
+const FixedText<7>* referenceOf(const ParticipantTable& participants, const CarSlot& slot) {
+    const FixedText<7>* reference = nullptr;
+    for (const Participant& p : participants) {
+        if (p.name == slot.name.view())
+            reference = &p.frequencies[0];
+    }
+    return reference;
+}
+
+bool counts(const FixedText<7>& reference) {
+    return !reference.empty() && std::strncmp(reference.c_str(), "2.4Ghz", 7) != 0;
+}
+
+} // namespace
+
+bool checkFrequencyConflict(const CarSlots& slots, const ParticipantTable& participants) {
+    for (const CarSlot& slot : slots) {
+        const FixedText<7>* reference = referenceOf(participants, slot);
+        if (reference == nullptr || !counts(*reference))
+            continue;
+        int sharing = 0;
+        for (const CarSlot& other : slots) {
+            for (const Participant& p : participants) {
+                if (p.name == other.name.view() && p.frequencies[0] == reference->view())
+                    ++sharing;
+            }
+        }
+        if (sharing >= 2)
+            return true;
+    }
+    return false;
+}
+
+} // namespace racedesk

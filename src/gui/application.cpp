@@ -1,0 +1,38 @@
+#include "gui/application.h"
+
+#include "core/app/startup.h"
+#include "core/timing/link_supervision.h"
+
+#include <QCoreApplication>
+#include <QDir>
+#include <QStandardPaths>
+
+namespace racedesk {
+
+AppPaths defaultAppPaths() {
+    AppPaths paths;
+    paths.share = QDir(QCoreApplication::applicationDirPath() + "/../share").absolutePath();
+    QString data = qEnvironmentVariable("XDG_DATA_HOME");
+    if (data.isEmpty())
+        data = QDir::homePath() + "/.local/share";
+    paths.working = QDir(data).filePath("Tarvolin Racedesk");
+    return paths;
+}
+
+Application::Application(const AppPaths& paths)
+    : paths_(paths), serial_(paths.working.toStdString()), sound_(paths.working),
+      program_(Platform{clock_, serial_, sound_, dialogs_, screen_}, paths.working.toStdString()) {
+    startUp(program_);
+    window_ =
+        std::make_unique<MainWindow>(program_, AppFolders{paths.working, paths.share + "/icons"});
+    screen_.setTarget(window_.get());
+    dialogs_.setParent(window_.get());
+}
+
+void Application::start() {
+    window_->showMaximized();
+    startDecoderLink(program_);
+    window_->startTick();
+}
+
+} // namespace racedesk

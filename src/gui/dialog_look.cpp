@@ -1,0 +1,82 @@
+#include "gui/dialog_look.h"
+
+#include <QCheckBox>
+#include <QDialog>
+#include <QGroupBox>
+#include <QLabel>
+#include <QPushButton>
+#include <QRadioButton>
+
+namespace racedesk {
+
+QFont dialogFont(bool bold) {
+    QFont font("Arial");
+    font.setPixelSize(16);
+    font.setWeight(bold ? QFont::Bold : QFont::Normal);
+    return font;
+}
+
+QString uiText(Text id) {
+    return QString::fromUtf8(textUtf8(id));
+}
+
+QString editText(Text id) {
+    return uiText(id).replace("\r\n", "\n");
+}
+
+void setUpDialog(QDialog& dialog, Text caption, int width, int height) {
+    dialog.setWindowTitle(uiText(caption));
+    dialog.setFixedSize(width, height);
+    dialog.setFont(dialogFont());
+}
+
+QWidget* place(QWidget* control, int id, const QRect& where, bool bold) {
+    if (id != 0)
+        control->setObjectName(QString::number(id));
+    control->setGeometry(where);
+    control->setFont(dialogFont(bold));
+    return control;
+}
+
+QLabel* addTitle(QWidget& parent, int id, Text text, const QRect& where) {
+    auto* label = new QLabel(uiText(text), &parent);
+    place(label, id, where, true);
+    return label;
+}
+
+QLabel* addLabel(QWidget& parent, Text text, const QRect& where) {
+    auto* label = new QLabel(uiText(text), &parent);
+    place(label, 0, where);
+    return label;
+}
+
+QGroupBox* addGroup(QWidget& parent, int id, Text text, const QRect& where) {
+    auto* group = new QGroupBox(uiText(text), &parent);
+    place(group, id, where, true);
+    group->setAttribute(Qt::WA_TransparentForMouseEvents);
+    return group;
+}
+
+QPushButton* addButton(QWidget& parent, int id, const QString& text, const QRect& where) {
+    auto* button = new QPushButton(text, &parent);
+    place(button, id, where);
+    return button;
+}
+
+QPushButton* addButton(QWidget& parent, int id, Text text, const QRect& where) {
+    return addButton(parent, id, uiText(text), where);
+}
+
+QRadioButton* addRadio(QWidget& parent, int id, Text text, const QRect& where) {
+    auto* radio = new QRadioButton(uiText(text), &parent);
+    place(radio, id, where);
+    return radio;
+}
+
+QCheckBox* addCheck(QWidget& parent, int id, Text text, const QRect& where) {
+    auto* check = new QCheckBox(uiText(text), &parent);
+    place(check, id, where);
+    return check;
+}
+
+} // namespace racedesk

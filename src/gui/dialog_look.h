@@ -1,0 +1,44 @@
+#pragma once
+#include "core/common/texts.h"
+#include "core/platform/canvas.h"
+#include "platform/qt_convert.h"
+
+#include <QFont>
+#include <QRect>
+#include <QString>
+
+class QCheckBox;
+class QDialog;
+class QGroupBox;
+class QLabel;
+class QPushButton;
+class QRadioButton;
+class QWidget;
+
+namespace racedesk {
+
+// The look the settings dialogs share: controls in Arial 16 pixels, titles and group boxes
+// in its bold (700) variant. Controls stand at fixed client pixels, as the board's settings
+// refer to them, and each control with an identifier carries it as its object name.
+
+QFont dialogFont(bool bold = false);
+QString uiText(Text id);
+// A message for a multi-line edit: the texts end their lines with CR LF.
+QString editText(Text id);
+
+// The caption and the fixed client size.
+void setUpDialog(QDialog& dialog, Text caption, int width, int height);
+// Gives a control its identifier (0 for none), its place and the dialog font.
+QWidget* place(QWidget* control, int id, const QRect& where, bool bold = false);
+
+QLabel* addTitle(QWidget& parent, int id, Text text, const QRect& where);
+QLabel* addLabel(QWidget& parent, Text text, const QRect& where);
+// A group box is a frame drawn behind its controls, which are the dialog's own; it lets
+// clicks through to what the dialog paints inside it.
+QGroupBox* addGroup(QWidget& parent, int id, Text text, const QRect& where);
+QPushButton* addButton(QWidget& parent, int id, const QString& text, const QRect& where);
+QPushButton* addButton(QWidget& parent, int id, Text text, const QRect& where);
+QRadioButton* addRadio(QWidget& parent, int id, Text text, const QRect& where);
+QCheckBox* addCheck(QWidget& parent, int id, Text text, const QRect& where);
+
+} // namespace racedesk

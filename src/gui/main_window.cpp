@@ -1,0 +1,265 @@
+#include "gui/main_window.h"
+
+#include "core/app/program.h"
+#include "core/app/tick.h"
+#include "core/common/texts.h"
+#include "core/race/detail_results_file.h"
+#include "core/race/race_lifecycle.h"
+#include "core/timing/run_engine.h"
+#include "gui/board_widget.h"
+#include "gui/display_dialog.h"
+#include "gui/interface_dialog.h"
+#include "gui/sounds_dialog.h"
+#include "platform/qt_convert.h"
+#include "platform/qt_text.h"
+
+#include <QAction>
+#include <QCloseEvent>
+#include <QComboBox>
+#include <QDesktopServices>
+#include <QDir>
+#include <QLineEdit>
+#include <QMenuBar>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QTreeWidget>
+#include <QUrl>
+
+namespace racedesk {
+namespace {
+
+QString text(int id) {
+    return toQString(tx(Text(id)));
+}
+
+// Commands that stay enabled during a countdown or a run.
+bool usableDuringRun(int id) {
+    return id == 1015 || id == 1017;
+}
+
+} // namespace
+
+MainWindow::MainWindow(Program& program, AppFolders folders)
+    : program_(program), folders_(std::move(folders)),
+      board_(new BoardWidget(program, folders_.working, this)) {
+    setObjectName("classeF");
+    setWindowTitle(text(int(Text::WindowTitle)));
+    setWindowIcon(QIcon(QDir(folders_.icons).filePath("racedesk.png")));
+    setCentralWidget(board_);
+    controls_ = createMainControls(board_, folders_.icons);
+    buildMenus();
+    connectControls();
+    connect(board_, &BoardWidget::resized, this, [this] {
+        layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
+    });
+    timer_.setTimerType(Qt::PreciseTimer);
+    timer_.setInterval(10);
+    connect(&timer_, &QTimer::timeout, this, &MainWindow::tickOnce);
+    applyDisplaySettings();
+    setRunLocked(false);
+}
+
+MainWindow::~MainWindow() {
+    shutDown();
+}
+
+QAction* MainWindow::addItem(QMenu* menu, int id, int textId, const QString& icon, bool available) {
+    QAction* a = menu->addAction(text(textId));
+    a->setObjectName(QString::number(id));
+    if (!icon.isEmpty())
+        a->setIcon(QIcon(QDir(folders_.icons).filePath(icon)));
+    actions_.insert(id, a);
+    if (available)
+        available_.insert(id);
+    return a;
+}
+
+void MainWindow::buildMenus() {
+    QMenu* file = menuBar()->addMenu(text(int(Text::MenuFile)));
+    addItem(file, 1001, int(Text::ItemNewRace), "new_race.png", false);
+    addItem(file, 1002, int(Text::ItemLoadRace), "", false);
+    file->addSeparator();
+    connect(addItem(file, 1003, int(Text::ItemSave), "save.png", true), &QAction::triggered, this,
+            &MainWindow::save);
+    connect(addItem(file, 1004, int(Text::ItemSaveAs), "", true), &QAction::triggered, this,
+            &MainWindow::saveAs);
+    file->addSeparator();
+    file->addSeparator();
+    connect(addItem(file, 1005, int(Text::ItemQuit), "quit.png", true), &QAction::triggered, this,
+            &QWidget::close);
+
+    QMenu* databases = menuBar()->addMenu(text(int(Text::MenuDatabase)));
+    addItem(databases, 1006, int(Text::ItemCircuits), "circuits.png", false);
+    databases->addSeparator();
+    addItem(databases, 1007, int(Text::ItemClubs), "clubs.png", false);
+    databases->addSeparator();
+    addItem(databases, 1008, int(Text::ItemDrivers), "drivers.png", false);
+    databases->addSeparator();
+    addItem(databases, 1009, int(Text::ItemTransponders), "transponders.png", false);
+    databases->addSeparator();
+    addItem(databases, 1010, int(Text::ItemFrequencies), "frequencies.png", false);
+
+    QMenu* planning = menuBar()->addMenu(text(int(Text::MenuPlanning)));
+    addItem(planning, 1011, int(Text::ItemPlanQualifying), "planning.png", false);
+    planning->addSeparator();
+    addItem(planning, 1012, int(Text::ItemPlanFinals), "", false);
+
+    QMenu* settings = menuBar()->addMenu(text(int(Text::MenuSettings)));
+    connect(addItem(settings, 1013, int(Text::ItemSounds), "sounds.png", true), &QAction::triggered,
+            this, &MainWindow::showSounds);
+    settings->addSeparator();
+    connect(addItem(settings, 1014, int(Text::ItemDisplay), "display.png", true),
+            &QAction::triggered, this, &MainWindow::showDisplay);
+    settings->addSeparator();
+    connect(addItem(settings, 1015, int(Text::ItemInterface), "interface.png", true),
+            &QAction::triggered, this, &MainWindow::showInterface);
+
+    QMenu* help = menuBar()->addMenu(text(int(Text::MenuHelp)));
+    connect(addItem(help, 1017, int(Text::ItemHelp), "", true), &QAction::triggered, this,
+            &MainWindow::showHelp);
+}
+
+void MainWindow::connectControls() {
+    const MainControls& c = controls_;
+    connect(c.start, &QPushButton::clicked, this, [this] { startRun(program_); });
+    connect(c.stop, &QPushButton::clicked, this, [this] { stopRun(program_); });
+    connect(c.clear, &QPushButton::clicked, this, [this] {
+        clearRun(program_);
+        board_->resetScroll();
+    });
+    for (int i = 0; i < c.cars.size(); ++i)
+        connect(c.cars[i], &QPushButton::clicked, this,
+                [this, i] { manualPassing(program_, i + 1); });
+    // Club chips, mixed scan, the results menu and the run printout come with their own
+    // commands; until then they stay visible but disabled.
+    for (QWidget* w : {static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.mixed),
+                       static_cast<QWidget*>(c.results), static_cast<QWidget*>(c.print)})
+        w->setEnabled(false);
+    c.packs->hide();
+    c.scan->hide();
+    c.scanStatus->hide();
+}
+
+void MainWindow::invalidate(BoardArea area) {
+    board_->update(board_->areaRect(int(area)));
+}
+
+void MainWindow::setRunLocked(bool locked) {
+    locked_ = locked;
+    for (auto it = actions_.begin(); it != actions_.end(); ++it)
+        it.value()->setEnabled(available_.contains(it.key()) &&
+                               (!locked || usableDuringRun(it.key())) &&
+                               (it.key() != 1003 || titled_));
+    const MainControls& c = controls_;
+    for (QWidget* w : {static_cast<QWidget*>(c.tree), static_cast<QWidget*>(c.start),
+                       static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal)})
+        w->setEnabled(!locked);
+}
+
+void MainWindow::setRaceTitle(const char* title, bool titled) {
+    setWindowTitle(toQString(title));
+    titled_ = titled;
+    setRunLocked(locked_);
+}
+
+void MainWindow::startTick() {
+    timer_.start();
+}
+
+void MainWindow::tickOnce() {
+    if (inTick_)
+        return;
+    inTick_ = true;
+    program_.io.dialogs.beginTick();
+    tick(program_);
+    inTick_ = false;
+    program_.io.dialogs.endTick();
+}
+
+void MainWindow::applyDisplaySettings() {
+    QPalette palette = controls_.tree->palette();
+    palette.setColor(QPalette::Base, toQColor(program_.display.colours[kTreeBackground]));
+    controls_.tree->setPalette(palette);
+    board_->relayout();
+    layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
+    board_->resetScroll();
+    update();
+    board_->update();
+}
+
+void MainWindow::showSounds() {
+    runSoundsDialog(program_, this);
+    if (!readSoundSettings(program_.path(kSoundSettingsFile), program_.sounds))
+        program_.showError(tx(Text::ErrSoundSettings));
+}
+
+void MainWindow::showDisplay() {
+    const std::string file = program_.path(kDisplaySettingsFile);
+    if (!writeDisplaySettings(file, program_.display))
+        program_.showError(tx(Text::ErrDisplaySettings));
+    runDisplayDialog(program_, this);
+    if (!readDisplaySettings(file, program_.display))
+        program_.showError(tx(Text::ErrDisplaySettings));
+    applyDisplaySettings();
+}
+
+void MainWindow::showInterface() {
+    // The dialog owns the port while it is open; the tick takes up its settings after.
+    program_.link.keepAliveActive = false;
+    program_.link.lost = false;
+    runInterfaceDialog(program_, this);
+    program_.link.reloadPending = true;
+}
+
+void MainWindow::showHelp() {
+    const QString pdf =
+        QDir(folders_.working).filePath(QString::fromUtf8(textUtf8(Text::HelpFile)));
+    QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+}
+
+void MainWindow::save() {
+    saveRace(program_);
+}
+
+void MainWindow::saveAs() {
+    saveRaceAs(program_);
+}
+
+bool MainWindow::confirmQuit() {
+    if (program_.run.inProgress()) {
+        program_.io.dialogs.message(tx(Text::RunInProgressNoQuit), tx(Text::CaptionTarvolin),
+                                    Icon::Error);
+        return false;
+    }
+    switch (program_.io.dialogs.ask(tx(Text::QuitQuestion), tx(Text::CaptionAttention),
+                                    Buttons::YesNoCancel, Icon::Question)) {
+    case Answer::Yes:
+        return saveCurrentRace(program_);
+    case Answer::No:
+        return true;
+    default:
+        return false;
+    }
+}
+
+void MainWindow::closeEvent(QCloseEvent* event) {
+    if (closing_ || confirmQuit()) {
+        closing_ = true;
+        event->accept();
+    } else {
+        event->ignore();
+    }
+}
+
+void MainWindow::shutDown() {
+    timer_.stop();
+    emptySlots(program_.slots);
+    if (!writeDetailResults(program_.path(kDetailResultsFile), program_.run.ranking,
+                            program_.slots))
+        program_.showError(tx(Text::ErrDetailedResultsFile));
+    if (!writeDisplaySettings(program_.path(kDisplaySettingsFile), program_.display))
+        program_.showError(tx(Text::ErrDisplaySettings));
+    program_.io.serial.close();
+}
+
+} // namespace racedesk

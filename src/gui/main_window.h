@@ -1,0 +1,75 @@
+#pragma once
+#include "core/platform/screen.h"
+#include "gui/main_controls.h"
+
+#include <QMainWindow>
+#include <QMap>
+#include <QSet>
+#include <QTimer>
+
+class QAction;
+
+namespace racedesk {
+
+struct Program;
+class BoardWidget;
+
+// Folders the window needs besides the working folder.
+struct AppFolders {
+    QString working;
+    QString icons;
+};
+
+// The main window: menus, the race tree, the run buttons, the live board and the 10 ms tick.
+class MainWindow : public QMainWindow, public Screen {
+    Q_OBJECT
+public:
+    MainWindow(Program& program, AppFolders folders);
+    ~MainWindow() override;
+
+    // Screen
+    void invalidate(BoardArea area) override;
+    void setRunLocked(bool locked) override;
+    void setRaceTitle(const char* title, bool titled) override;
+
+    void startTick();
+    // One tick of the program: never run inside another one.
+    void tickOnce();
+
+    BoardWidget* board() const { return board_; }
+    const MainControls& controls() const { return controls_; }
+    QAction* action(int id) const { return actions_.value(id); }
+
+protected:
+    void closeEvent(QCloseEvent* event) override;
+
+private:
+    void buildMenus();
+    QAction* addItem(QMenu* menu, int id, int textId, const QString& icon, bool available);
+    void connectControls();
+    void applyDisplaySettings();
+    void showSounds();
+    void showDisplay();
+    void showInterface();
+    void showHelp();
+    void save();
+    void saveAs();
+    bool confirmQuit();
+    // What the window does when it goes: the detailed results left empty, the display
+    // settings saved, the decoder port closed.
+    void shutDown();
+
+    Program& program_;
+    AppFolders folders_;
+    BoardWidget* board_;
+    MainControls controls_;
+    QMap<int, QAction*> actions_;
+    QSet<int> available_; // commands built so far: the others stay disabled
+    QTimer timer_;
+    bool inTick_ = false;
+    bool locked_ = false;
+    bool titled_ = false;
+    bool closing_ = false;
+};
+
+} // namespace racedesk

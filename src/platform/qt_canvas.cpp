@@ -1,0 +1,119 @@
+#include "platform/qt_canvas.h"
+
+#include "platform/qt_convert.h"
+#include "platform/qt_text.h"
+
+#include <QDir>
+#include <QFont>
+#include <QFontMetrics>
+#include <QPainter>
+#include <QPolygon>
+
+#include <algorithm>
+#include <utility>
+
+namespace racedesk {
+namespace {
+
+QFont toQFont(const FontSpec& spec) {
+    QFont font(toQString(spec.face.view()));
+    font.setPixelSize(std::max(1, spec.height));
+    font.setWeight(QFont::Weight(std::clamp(spec.weight <= 0 ? 400 : spec.weight, 100, 900)));
+    font.setItalic(spec.italic);
+    font.setUnderline(spec.underline);
+    font.setStrikeOut(spec.strikeOut);
+    return font;
+}
+
+} // namespace
+
+QtCanvas::QtCanvas(QPainter& painter, QString workingFolder)
+    : painter_(painter), folder_(std::move(workingFolder)) {}
+
+void QtCanvas::setLogicalWindow(int width, int height) {
+    // Isotropic: one logical unit has the same size both ways, origin at the top left.
+    const QRect device = painter_.viewport();
+    const double scale = std::min(double(device.width()) / width, double(device.height()) / height);
+    painter_.setWindow(0, 0, width, height);
+    painter_.setViewport(device.left(), device.top(), int(width * scale), int(height * scale));
+}
+
+void QtCanvas::fillRect(const Rect& r, Colour colour) {
+    painter_.fillRect(toQRect(r), toQColor(colour));
+}
+
+void QtCanvas::frameRect(const Rect& r, Colour pen, int penWidth, bool filled, Colour fill) {
+    painter_.save();
+    painter_.setPen(QPen(toQColor(pen), penWidth));
+    painter_.setBrush(filled ? QBrush(toQColor(fill)) : Qt::NoBrush);
+    // The outline stays inside the rectangle, whatever the pen's width.
+    const qreal half = penWidth / 2.0;
+    painter_.drawRect(
+        QRectF(r.left + half, r.top + half, r.width() - penWidth, r.height() - penWidth));
+    painter_.restore();
+}
+
+void QtCanvas::line(Point from, Point to, Colour pen, int penWidth, PenStyle style) {
+    painter_.save();
+    painter_.setPen(
+        QPen(toQColor(pen), penWidth, style == PenStyle::Dotted ? Qt::DotLine : Qt::SolidLine));
+    painter_.drawLine(from.x, from.y, to.x, to.y);
+    painter_.restore();
+}
+
+void QtCanvas::polyline(const Point* points, int count, Colour pen, int penWidth) {
+    QPolygon polygon;
+    for (int i = 0; i < count; ++i)
+        polygon << QPoint(points[i].x, points[i].y);
+    painter_.save();
+    painter_.setPen(QPen(toQColor(pen), penWidth));
+    painter_.drawPolyline(polygon);
+    painter_.restore();
+}
+
+void QtCanvas::text(int x, int y, std::string_view text, const FontSpec& font, Colour colour,
+                    Align align, bool opaque, Colour background) {
+    const QString s = toQString(text);
+    const QFont f = toQFont(font);
+    const QFontMetrics metrics(f, painter_.device());
+    const int w = metrics.horizontalAdvance(s);
+    int left = x;
+    if (align == Align::Centre)
+        left = x - w / 2;
+    else if (align == Align::Right)
+        left = x - w;
+    const QRect box(left, y, w, metrics.height());
+    painter_.save();
+    if (opaque)
+        painter_.fillRect(box, toQColor(background));
+    painter_.setFont(f);
+    painter_.setPen(toQColor(colour));
+    painter_.drawText(QPoint(left, y + metrics.ascent()), s);
+    painter_.restore();
+}
+
+int QtCanvas::textWidth(std::string_view text, const FontSpec& font) {
+    return QFontMetrics(toQFont(font), painter_.device()).horizontalAdvance(toQString(text));
+}
+
+const QImage& QtCanvas::image(const char* file) {
+    const QString name = QString::fromUtf8(file);
+    auto it = images_.find(name);
+    if (it == images_.end()) {
+        const QString path = QDir::isAbsolutePath(name) ? name : QDir(folder_).filePath(name);
+        it = images_.insert(name, QImage(path));
+    }
+    return *it;
+}
+
+void QtCanvas::bitmap(const Rect& target, const char* file, bool crop) {
+    const QImage& img = image(file);
+    if (img.isNull())
+        return;
+    const QRect source = crop ? QRect(0, 0, std::min(img.width(), target.width()),
+                                      std::min(img.height(), target.height()))
+                              : img.rect();
+    painter_.drawImage(toQRect(target), img, source);
+}
+
+} // namespace racedesk

@@ -1,0 +1,189 @@
+#include "platform/qt_serial_port.h"
+
+#include "platform/system_clock.h"
+
+#include <QDeadlineTimer>
+#include <QMetaObject>
+#include <QSerialPort>
+#include <QThread>
+
+#include <charconv>
+#include <filesystem>
+#include <string_view>
+#include <type_traits>
+#include <utility>
+
+namespace racedesk {
+
+std::string serialDevicePath(const std::string& workingFolder, const char* portName) {
+    const std::string_view name(portName != nullptr ? portName : "");
+    if (name.size() < 4 || name.substr(0, 3) != "COM")
+        return {};
+    int number = 0;
+    const char* last = name.data() + name.size();
+    const auto [end, error] = std::from_chars(name.data() + 3, last, number);
+    if (error != std::errc() || end != last || number < 1)
+        return {};
+    const std::filesystem::path link =
+        std::filesystem::path(workingFolder) / "ports" / std::string(name);
+    std::error_code ignored;
+    if (std::filesystem::exists(link, ignored))
+        return link.string();
+    return "/dev/ttyS" + std::to_string(number - 1);
+}
+
+template <typename F> auto QtSerialPort::inReader(F f) {
+    using Result = std::invoke_result_t<F>;
+    if constexpr (std::is_void_v<Result>) {
+        QMetaObject::invokeMethod(home_, std::move(f), Qt::BlockingQueuedConnection);
+    } else {
+        Result result{};
+        QMetaObject::invokeMethod(home_, std::move(f), Qt::BlockingQueuedConnection, &result);
+        return result;
+    }
+}
+
+QtSerialPort::QtSerialPort(std::string workingFolder)
+    : workDir_(std::move(workingFolder)), thread_(std::make_unique<QThread>()) {
+    home_ = new QObject;
+    port_ = new QSerialPort(home_);
+    port_->setReadBufferSize(0);
+    QObject::connect(port_, &QSerialPort::readyRead, home_, [this] { drain(); });
+    QObject::connect(port_, &QSerialPort::errorOccurred, home_,
+                     [this](QSerialPort::SerialPortError error) { onError(error); });
+    home_->moveToThread(thread_.get());
+    QObject::connect(thread_.get(), &QThread::finished, home_, &QObject::deleteLater);
+    thread_->setObjectName(QStringLiteral("serial reader"));
+    thread_->start(QThread::HighestPriority);
+}
+
+QtSerialPort::~QtSerialPort() {
+    inReader([this] { closeDevice(); });
+    thread_->quit();
+    thread_->wait();
+}
+
+bool QtSerialPort::open(const char* portName) {
+    const std::string path = serialDevicePath(workDir_, portName);
+    return inReader([this, &path] { return openDevice(path); });
+}
+
+void QtSerialPort::close() {
+    inReader([this] { closeDevice(); });
+}
+
+bool QtSerialPort::isOpen() const {
+    return open_;
+}
+
+int QtSerialPort::write(const std::uint8_t* data, int count) {
+    if (!open_ || count <= 0)
+        return 0;
+    return inReader([this, data, count] { return writeDevice(data, count); });
+}
+
+int QtSerialPort::read(std::uint8_t* data, std::int64_t* stamps, int maxCount) {
+    return ring_.take(data, stamps, maxCount);
+}
+
+void QtSerialPort::purge() {
+    inReader([this] { purgeDevice(); });
+}
+
+bool QtSerialPort::openDevice(const std::string& path) {
+    closeDevice();
+    if (path.empty())
+        return false;
+    port_->setPortName(QString::fromStdString(path));
+    port_->setBaudRate(QSerialPort::Baud9600);
+    port_->setDataBits(QSerialPort::Data8);
+    port_->setParity(QSerialPort::NoParity);
+    port_->setStopBits(QSerialPort::OneStop);
+    port_->setFlowControl(QSerialPort::NoFlowControl);
+    if (!port_->open(QIODevice::ReadWrite)) {
+        port_->clearError();
+        return false;
+    }
+    ++generation_;
+    port_->clear(QSerialPort::AllDirections);
+    // A pseudo-terminal has no modem lines and refuses them; the port works all the same.
+    port_->setDataTerminalReady(true);
+    port_->setRequestToSend(true);
+    port_->clearError();
+    ring_.clear();
+    open_ = true;
+    return true;
+}
+
+void QtSerialPort::closeDevice() {
+    open_ = false;
+    ++generation_;
+    if (port_->isOpen()) {
+        // A tty waits on close for its output to drain: what was not sent is dropped first.
+        port_->clear(QSerialPort::Output);
+        port_->close();
+    }
+    port_->clearError();
+    ring_.clear();
+}
+
+void QtSerialPort::purgeDevice() {
+    if (port_->isOpen()) {
+        drain(); // what Qt already holds goes too
+        port_->clear(QSerialPort::AllDirections);
+        port_->clearError();
+    }
+    ring_.clear();
+}
+
+int QtSerialPort::writeDevice(const std::uint8_t* data, int count) {
+    if (!port_->isOpen())
+        return 0;
+    port_->clearError();
+    if (port_->write(reinterpret_cast<const char*>(data), count) != count) {
+        port_->clear(QSerialPort::Output);
+        return 0;
+    }
+    const QDeadlineTimer deadline(kWriteWaitMs);
+    while (port_->bytesToWrite() > 0 && port_->error() == QSerialPort::NoError &&
+           !deadline.hasExpired())
+        port_->waitForBytesWritten(int(deadline.remainingTime()));
+    const qint64 unsent = port_->bytesToWrite();
+    const bool failed = port_->error() != QSerialPort::NoError;
+    // Bytes that missed their moment are not sent later, behind the next command.
+    if (unsent > 0)
+        port_->clear(QSerialPort::Output);
+    return failed ? 0 : int(count - unsent);
+}
+
+void QtSerialPort::drain() {
+    const std::int64_t arrival = monotonicNanoseconds();
+    for (;;) {
+        const qint64 n = port_->read(chunk_.data(), qint64(chunk_.size()));
+        if (n <= 0)
+            break;
+        ring_.push(reinterpret_cast<const std::uint8_t*>(chunk_.data()), int(n), arrival);
+    }
+}
+
+// A port whose device has gone (an adapter unplugged, the simulator's terminal closed) keeps
+// signalling that there is something to read and then reads nothing, over and over: it is
+// closed, once the port call that reported it has returned, and every write gives 0 until
+// it is opened again.
+void QtSerialPort::onError(int error) {
+    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!gone || closePending_ || !port_->isOpen())
+        return;
+    closePending_ = true;
+    const int generation = generation_;
+    QMetaObject::invokeMethod(
+        home_,
+        [this, generation] {
+            closePending_ = false;
+            if (generation == generation_)
+                closeDevice();
+        },
+        Qt::QueuedConnection);
+}
+
+} // namespace racedesk

@@ -1,0 +1,79 @@
+#pragma once
+#include "core/platform/serial_port.h"
+#include "platform/stamped_byte_ring.h"
+
+#include <array>
+#include <atomic>
+#include <cstdint>
+#include <memory>
+#include <string>
+
+class QObject;
+class QSerialPort;
+class QThread;
+
+namespace racedesk {
+
+// Where a port name leads: "COMn" is <working folder>/ports/COMn when that path exists (a
+// link to a USB adapter's tty, or to the decoder simulator's pseudo-terminal), otherwise the
+// machine's n-th serial port, /dev/ttyS<n-1>. Empty for a name that is not "COMn".
+std::string serialDevicePath(const std::string& workingFolder, const char* portName);
+
+// The decoder's serial port on QSerialPort.
+//
+// The port lives in a reader thread with an event loop of its own, which stamps bytes with
+// monotonicNanoseconds() the moment they arrive: a KT1 passing is timed by its arrival, and
+// waiting for the 10 ms tick to read it would add up to a tick of error to every lap. The
+// stamped bytes wait for the tick in a fixed-size ring, so reading allocates nothing.
+//
+// Opening, closing, purging and writing are carried out in the reader thread, which owns the
+// port, while the caller waits: to the program they are synchronous calls, as its decoder
+// waits and its keep-alive loss detection expect. A write waits at most about 100 ms for its
+// bytes to go out and gives 0 when they could not be sent, for instance when the device has
+// gone (an adapter unplugged, the simulator's terminal closed). Such a port closes itself,
+// since it would otherwise keep reporting data that is not there, and isOpen() turns false.
+//
+// Needs a QCoreApplication, since the reader thread runs an event loop.
+class QtSerialPort : public SerialPort {
+public:
+    explicit QtSerialPort(std::string workingFolder);
+    ~QtSerialPort() override;
+    QtSerialPort(const QtSerialPort&) = delete;
+    QtSerialPort& operator=(const QtSerialPort&) = delete;
+
+    bool open(const char* portName) override;
+    void close() override;
+    bool isOpen() const override;
+    int write(const std::uint8_t* data, int count) override;
+    int read(std::uint8_t* data, std::int64_t* stamps, int maxCount) override;
+    void purge() override;
+
+    static constexpr int kRingCapacity = 64 * 1024;
+    static constexpr int kWriteWaitMs = 100;
+
+private:
+    // Runs f in the reader thread and waits for its result.
+    template <typename F> auto inReader(F f);
+
+    // These run in the reader thread only.
+    bool openDevice(const std::string& path);
+    void closeDevice();
+    void purgeDevice();
+    int writeDevice(const std::uint8_t* data, int count);
+    void drain();
+    void onError(int error);
+
+    std::string workDir_;
+    StampedByteRing ring_{kRingCapacity};
+    std::array<char, 4096> chunk_{};
+    std::unique_ptr<QThread> thread_;
+    QObject* home_ = nullptr; // lives in the reader thread and owns the port
+    QSerialPort* port_ = nullptr;
+    std::atomic<bool> open_{false};
+    // Reader thread only: which opening a reported error belongs to, and whether its
+    // closing is already on the way.
+    int generation_ = 0;
+    bool closePending_ = false;
+};
+
+} // namespace racedesk
