@@ -74,26 +74,38 @@ void QtCanvas::polyline(const Point* points, int count, Colour pen, int penWidth
 void QtCanvas::text(int x, int y, std::string_view text, const FontSpec& font, Colour colour,
                     Align align, bool opaque, Colour background) {
     const QString s = toQString(text);
-    const QFont f = toQFont(font);
-    const QFontMetrics metrics(f, painter_.device());
-    const int w = metrics.horizontalAdvance(s);
+    const MeasuredFont& f = this->font(font);
+    const int w = f.metrics.horizontalAdvance(s);
     int left = x;
     if (align == Align::Centre)
         left = x - w / 2;
     else if (align == Align::Right)
         left = x - w;
-    const QRect box(left, y, w, metrics.height());
-    painter_.save();
     if (opaque)
-        painter_.fillRect(box, toQColor(background));
-    painter_.setFont(f);
+        painter_.fillRect(QRect(left, y, w, f.metrics.height()), toQColor(background));
+    painter_.setFont(f.font);
     painter_.setPen(toQColor(colour));
-    painter_.drawText(QPoint(left, y + metrics.ascent()), s);
-    painter_.restore();
+    painter_.drawText(QPoint(left, y + f.metrics.ascent()), s);
 }
 
 int QtCanvas::textWidth(std::string_view text, const FontSpec& font) {
-    return QFontMetrics(toQFont(font), painter_.device()).horizontalAdvance(toQString(text));
+    return this->font(font).metrics.horizontalAdvance(toQString(text));
+}
+
+const QtCanvas::MeasuredFont& QtCanvas::font(const FontSpec& spec) {
+    const QString key = QString("%1/%2/%3/%4%5%6")
+                            .arg(toQString(spec.face.view()))
+                            .arg(spec.height)
+                            .arg(spec.weight)
+                            .arg(int(spec.italic))
+                            .arg(int(spec.underline))
+                            .arg(int(spec.strikeOut));
+    auto it = fonts_.find(key);
+    if (it == fonts_.end()) {
+        const QFont f = toQFont(spec);
+        it = fonts_.insert(key, MeasuredFont{f, QFontMetrics(f, painter_.device())});
+    }
+    return *it;
 }
 
 const QImage& QtCanvas::image(const char* file) {

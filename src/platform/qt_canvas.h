@@ -1,6 +1,8 @@
 #pragma once
 #include "core/platform/canvas.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QHash>
 #include <QImage>
 #include <QString>
@@ -26,11 +28,19 @@ public:
     void bitmap(const Rect& target, const char* file, bool crop) override;
 
 private:
+    struct MeasuredFont {
+        QFont font;
+        QFontMetrics metrics;
+    };
     const QImage& image(const char* file);
+    // Fonts and their metrics are made once per canvas: a board paint uses a handful of fonts
+    // for some two hundred texts.
+    const MeasuredFont& font(const FontSpec& spec);
 
     QPainter& painter_;
     QString folder_;
     QHash<QString, QImage> images_; // loaded once per canvas, so once per paint
+    QHash<QString, MeasuredFont> fonts_;
 };
 
 } // namespace racedesk

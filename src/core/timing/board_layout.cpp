@@ -11,7 +11,9 @@ BoardLayout layoutBoard(int width, int height, const std::array<int, kBoardColum
     l.height = height;
     const int left = kTreeRight + 10;
     l.board = {left, 0, width, height};
-    l.title = {left, l.y(100), width, l.y(166)};
+    // At most 64 pixels high: larger glyphs are drawn as outlines, which cost more than the
+    // rest of the board together.
+    l.title = {left, l.y(104), width, l.y(104) + std::min(l.y(60), 64)};
     l.runHeader = {left, l.y(170), width - l.x(16), l.y(170) + height / 45};
     l.headerBand = {left, l.runHeader.bottom + l.y(4), width - l.x(16), l.y(226)};
     l.rowHeight = std::max(1, l.y(kRowHeightUnits));
