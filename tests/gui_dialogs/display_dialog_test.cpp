@@ -163,7 +163,7 @@ TEST_F(DisplayDialog, pickedFontIsHeldToTheHeatTitleSizes) {
         clickButton(d, "1");
     });
     run();
-    const FontSpec& f = settingsRead().fonts[kHeatTitleFont];
+    const FontSpec f = settingsRead().fonts[kHeatTitleFont];
     EXPECT_EQ(f.face.view(), "Liberation Serif");
     EXPECT_EQ(f.height, 27); // 20 points
     EXPECT_TRUE(f.italic);

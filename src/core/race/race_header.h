@@ -1,5 +1,6 @@
 #pragma once
 #include "core/common/fixed_text.h"
+#include "core/race/participant.h"
 #include "core/race/section_file.h"
 
 #include <array>
@@ -11,7 +12,6 @@ namespace racedesk {
 inline constexpr int kMaxCategories = 9;
 inline constexpr int kRaceHeaderUnits = 330;
 inline constexpr int kNewRaceSelectedItem = 10000;
-inline constexpr int kMaxParticipants = 200;
 inline constexpr int kMaxRounds = 9;
 inline constexpr int kMaxHeatsPerRound = 20;
 inline constexpr int kMaxFinals = 23;
