@@ -3,22 +3,32 @@
 #include "core/app/program.h"
 #include "core/app/tick.h"
 #include "core/common/texts.h"
+#include "core/databases/database_reload.h"
 #include "core/race/detail_results_file.h"
 #include "core/race/race_lifecycle.h"
 #include "core/timing/run_engine.h"
 #include "gui/board_widget.h"
+#include "gui/circuits_dialog.h"
+#include "gui/clubs_dialog.h"
+#include "gui/comment_dialog.h"
 #include "gui/display_dialog.h"
+#include "gui/drivers_dialog.h"
+#include "gui/frequencies_dialog.h"
 #include "gui/interface_dialog.h"
+#include "gui/race_tree_view.h"
 #include "gui/sounds_dialog.h"
+#include "gui/transponders_dialog.h"
 #include "platform/qt_convert.h"
 #include "platform/qt_text.h"
 
 #include <QAction>
 #include <QCloseEvent>
 #include <QComboBox>
+#include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
 #include <QLineEdit>
+#include <QMenu>
 #include <QMenuBar>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,7 +57,16 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     setWindowIcon(QIcon(QDir(folders_.icons).filePath("racedesk.png")));
     setCentralWidget(board_);
     controls_ = createMainControls(board_, folders_.icons);
+    fillPackList();
+    raceTree_ = new RaceTreeView(program_, controls_.tree, folders_.icons, this);
+    raceTree_->show(readRaceTree(program_));
+    connect(raceTree_, &RaceTreeView::selected, this, [this](const TreeSelection& s) {
+        if (s.target == TreeTarget::QualifyingHeat)
+            resetBoard();
+    });
+    connect(raceTree_, &RaceTreeView::runUnloaded, this, &MainWindow::resetBoard);
     buildMenus();
+    buildResultsMenu();
     connectControls();
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
@@ -76,8 +95,10 @@ QAction* MainWindow::addItem(QMenu* menu, int id, int textId, const QString& ico
 
 void MainWindow::buildMenus() {
     QMenu* file = menuBar()->addMenu(text(int(Text::MenuFile)));
-    addItem(file, 1001, int(Text::ItemNewRace), "new_race.png", false);
-    addItem(file, 1002, int(Text::ItemLoadRace), "", false);
+    connect(addItem(file, 1001, int(Text::ItemNewRace), "new_race.png", true), &QAction::triggered,
+            this, &MainWindow::startNewRace);
+    connect(addItem(file, 1002, int(Text::ItemLoadRace), "", true), &QAction::triggered, this,
+            &MainWindow::loadRaceFile);
     file->addSeparator();
     connect(addItem(file, 1003, int(Text::ItemSave), "save.png", true), &QAction::triggered, this,
             &MainWindow::save);
@@ -89,15 +110,20 @@ void MainWindow::buildMenus() {
             &QWidget::close);
 
     QMenu* databases = menuBar()->addMenu(text(int(Text::MenuDatabase)));
-    addItem(databases, 1006, int(Text::ItemCircuits), "circuits.png", false);
+    connect(addItem(databases, 1006, int(Text::ItemCircuits), "circuits.png", true),
+            &QAction::triggered, this, &MainWindow::showCircuits);
     databases->addSeparator();
-    addItem(databases, 1007, int(Text::ItemClubs), "clubs.png", false);
+    connect(addItem(databases, 1007, int(Text::ItemClubs), "clubs.png", true), &QAction::triggered,
+            this, [this] { runClubsDialog(program_, this); });
     databases->addSeparator();
-    addItem(databases, 1008, int(Text::ItemDrivers), "drivers.png", false);
+    connect(addItem(databases, 1008, int(Text::ItemDrivers), "drivers.png", true),
+            &QAction::triggered, this, [this] { runDriversDialog(program_, this); });
     databases->addSeparator();
-    addItem(databases, 1009, int(Text::ItemTransponders), "transponders.png", false);
+    connect(addItem(databases, 1009, int(Text::ItemTransponders), "transponders.png", true),
+            &QAction::triggered, this, &MainWindow::showTransponders);
     databases->addSeparator();
-    addItem(databases, 1010, int(Text::ItemFrequencies), "frequencies.png", false);
+    connect(addItem(databases, 1010, int(Text::ItemFrequencies), "frequencies.png", true),
+            &QAction::triggered, this, [this] { runFrequenciesDialog(program_, this); });
 
     QMenu* planning = menuBar()->addMenu(text(int(Text::MenuPlanning)));
     addItem(planning, 1011, int(Text::ItemPlanQualifying), "planning.png", false);
@@ -119,6 +145,21 @@ void MainWindow::buildMenus() {
             &MainWindow::showHelp);
 }
 
+void MainWindow::buildResultsMenu() {
+    resultsMenu_ = new QMenu(this);
+    addItem(resultsMenu_, 6102, int(Text::ItemModifyResults), "", false);
+    addItem(resultsMenu_, 6103, int(Text::ItemDetailedResults), "", false);
+    connect(addItem(resultsMenu_, 6104, int(Text::ItemHeatComment), "", true), &QAction::triggered,
+            this, &MainWindow::showComment);
+    connect(controls_.results, &QPushButton::clicked, this,
+            [this] { resultsMenu_->popup(QCursor::pos()); });
+}
+
+void MainWindow::showComment() {
+    if (program_.loaded.loaded())
+        runCommentDialog(program_, this);
+}
+
 void MainWindow::connectControls() {
     const MainControls& c = controls_;
     connect(c.start, &QPushButton::clicked, this, [this] { startRun(program_); });
@@ -130,10 +171,10 @@ void MainWindow::connectControls() {
     for (int i = 0; i < c.cars.size(); ++i)
         connect(c.cars[i], &QPushButton::clicked, this,
                 [this, i] { manualPassing(program_, i + 1); });
-    // Club chips, mixed scan, the results menu and the run printout come with their own
-    // commands; until then they stay visible but disabled.
+    // Club chips, mixed scan and the run printout come with their own commands; until then
+    // they stay visible but disabled.
     for (QWidget* w : {static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.mixed),
-                       static_cast<QWidget*>(c.results), static_cast<QWidget*>(c.print)})
+                       static_cast<QWidget*>(c.print)})
         w->setEnabled(false);
     c.packs->hide();
     c.scan->hide();
@@ -147,9 +188,10 @@ void MainWindow::invalidate(BoardArea area) {
 void MainWindow::setRunLocked(bool locked) {
     locked_ = locked;
     for (auto it = actions_.begin(); it != actions_.end(); ++it)
-        it.value()->setEnabled(available_.contains(it.key()) &&
-                               (!locked || usableDuringRun(it.key())) &&
-                               (it.key() != 1003 || titled_));
+        it.value()->setEnabled(
+            available_.contains(it.key()) && (!locked || usableDuringRun(it.key())) &&
+            (it.key() != 1003 || titled_) && (it.key() != 6104 || program_.loaded.loaded()));
+    controls_.results->setEnabled(program_.loaded.loaded());
     const MainControls& c = controls_;
     for (QWidget* w : {static_cast<QWidget*>(c.tree), static_cast<QWidget*>(c.start),
                        static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal)})
@@ -160,6 +202,10 @@ void MainWindow::setRaceTitle(const char* title, bool titled) {
     setWindowTitle(toQString(title));
     titled_ = titled;
     setRunLocked(locked_);
+}
+
+void MainWindow::setHeatImage(int itemCode, bool withResults) {
+    raceTree_->setRunImage(itemCode, withResults);
 }
 
 void MainWindow::startTick() {
@@ -185,6 +231,23 @@ void MainWindow::applyDisplaySettings() {
     board_->resetScroll();
     update();
     board_->update();
+}
+
+void MainWindow::showCircuits() {
+    runCircuitsDialog(program_, this);
+    reloadCircuits(program_);
+}
+
+void MainWindow::showTransponders() {
+    runTranspondersDialog(program_, this);
+    reloadTransponderPacks(program_);
+    fillPackList();
+}
+
+void MainWindow::fillPackList() {
+    controls_.packs->clear();
+    for (const TransponderPack& pack : program_.packs)
+        controls_.packs->addItem(toQString(pack.name.view()));
 }
 
 void MainWindow::showSounds() {
@@ -215,6 +278,32 @@ void MainWindow::showHelp() {
     const QString pdf =
         QDir(folders_.working).filePath(QString::fromUtf8(textUtf8(Text::HelpFile)));
     QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+}
+
+void MainWindow::runChanged() {
+    resetBoard();
+    setRunLocked(locked_);
+}
+
+void MainWindow::resetBoard() {
+    board_->resetScroll();
+    board_->update();
+}
+
+void MainWindow::startNewRace() {
+    TreeItems tree;
+    if (!newRace(program_, tree))
+        return;
+    raceTree_->show(tree, true);
+    resetBoard();
+}
+
+void MainWindow::loadRaceFile() {
+    TreeItems tree;
+    if (!loadRace(program_, tree))
+        return;
+    raceTree_->show(tree);
+    resetBoard();
 }
 
 void MainWindow::save() {

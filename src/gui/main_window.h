@@ -13,6 +13,7 @@ namespace racedesk {
 
 struct Program;
 class BoardWidget;
+class RaceTreeView;
 
 // Folders the window needs besides the working folder.
 struct AppFolders {
@@ -31,6 +32,8 @@ public:
     void invalidate(BoardArea area) override;
     void setRunLocked(bool locked) override;
     void setRaceTitle(const char* title, bool titled) override;
+    void runChanged() override;
+    void setHeatImage(int itemCode, bool withResults) override;
 
     void startTick();
     // One tick of the program: never run inside another one.
@@ -38,6 +41,7 @@ public:
 
     BoardWidget* board() const { return board_; }
     const MainControls& controls() const { return controls_; }
+    RaceTreeView* raceTree() const { return raceTree_; }
     QAction* action(int id) const { return actions_.value(id); }
 
 protected:
@@ -45,13 +49,25 @@ protected:
 
 private:
     void buildMenus();
+    // The results button's popup: modify the results, detailed results, heat comment.
+    void buildResultsMenu();
+    void showComment();
     QAction* addItem(QMenu* menu, int id, int textId, const QString& icon, bool available);
     void connectControls();
     void applyDisplaySettings();
+    // The database dialogs whose tables the window keeps a copy of, read again after them.
+    void showCircuits();
+    void showTransponders();
+    // The pack names in file order, for the club transponders mode.
+    void fillPackList();
     void showSounds();
     void showDisplay();
     void showInterface();
     void showHelp();
+    // The board shows another run, or none: scrolled to its top and drawn anew.
+    void resetBoard();
+    void startNewRace();
+    void loadRaceFile();
     void save();
     void saveAs();
     bool confirmQuit();
@@ -63,7 +79,9 @@ private:
     AppFolders folders_;
     BoardWidget* board_;
     MainControls controls_;
+    RaceTreeView* raceTree_;
     QMap<int, QAction*> actions_;
+    QMenu* resultsMenu_ = nullptr;
     QSet<int> available_; // commands built so far: the others stay disabled
     QTimer timer_;
     bool inTick_ = false;

@@ -20,6 +20,14 @@ public:
         if (target_ != nullptr)
             target_->setRaceTitle(title, titled);
     }
+    void setHeatImage(int itemCode, bool withResults) override {
+        if (target_ != nullptr)
+            target_->setHeatImage(itemCode, withResults);
+    }
+    void runChanged() override {
+        if (target_ != nullptr)
+            target_->runChanged();
+    }
 
 private:
     Screen* target_ = nullptr;

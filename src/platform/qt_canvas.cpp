@@ -28,14 +28,15 @@ QFont toQFont(const FontSpec& spec) {
 } // namespace
 
 QtCanvas::QtCanvas(QPainter& painter, QString workingFolder)
-    : painter_(painter), folder_(std::move(workingFolder)) {}
+    : painter_(painter), folder_(std::move(workingFolder)), device_(painter.viewport()) {}
 
 void QtCanvas::setLogicalWindow(int width, int height) {
-    // Isotropic: one logical unit has the same size both ways, origin at the top left.
-    const QRect device = painter_.viewport();
-    const double scale = std::min(double(device.width()) / width, double(device.height()) / height);
+    // Isotropic: one logical unit has the same size both ways, origin at the top left. Always
+    // mapped onto the painter's first viewport, so that each page of a print job can set it.
+    const double scale =
+        std::min(double(device_.width()) / width, double(device_.height()) / height);
     painter_.setWindow(0, 0, width, height);
-    painter_.setViewport(device.left(), device.top(), int(width * scale), int(height * scale));
+    painter_.setViewport(device_.left(), device_.top(), int(width * scale), int(height * scale));
 }
 
 void QtCanvas::fillRect(const Rect& r, Colour colour) {
@@ -122,10 +123,15 @@ void QtCanvas::bitmap(const Rect& target, const char* file, bool crop) {
     const QImage& img = image(file);
     if (img.isNull())
         return;
-    const QRect source = crop ? QRect(0, 0, std::min(img.width(), target.width()),
-                                      std::min(img.height(), target.height()))
-                              : img.rect();
-    painter_.drawImage(toQRect(target), img, source);
+    if (!crop) {
+        painter_.drawImage(toQRect(target), img);
+        return;
+    }
+    // The top-left part, one pixel to a unit: a smaller bitmap leaves the rest of the target
+    // as it was.
+    const QRect part(0, 0, std::min(img.width(), target.width()),
+                     std::min(img.height(), target.height()));
+    painter_.drawImage(QRect(QPoint(target.left, target.top), part.size()), img, part);
 }
 
 } // namespace racedesk

@@ -5,6 +5,7 @@
 #include <QFontMetrics>
 #include <QHash>
 #include <QImage>
+#include <QRect>
 #include <QString>
 
 class QPainter;
@@ -39,6 +40,7 @@ private:
 
     QPainter& painter_;
     QString folder_;
+    QRect device_;                  // where the logical window is mapped
     QHash<QString, QImage> images_; // loaded once per canvas, so once per paint
     QHash<QString, MeasuredFont> fonts_;
 };

@@ -66,6 +66,166 @@ const char* textUtf8(Text id) {
     case Text::DisplayFontColour:
         return "Text colour...";
 
+    // Race tree
+    case Text::TreeTrack:
+        return "Track";
+    case Text::TreeParticipants:
+        return "Drivers (%d)";
+    case Text::TreeQualifying:
+        return "Qualif";
+    case Text::TreeParameters:
+        return "Parameters";
+    case Text::TreeArrangement:
+        return "Arrangement";
+    case Text::TreeRound:
+        return "Round%d";
+    case Text::TreeHeat:
+        return "Heat%d";
+    case Text::TreeClassifications:
+        return "Classifications";
+    case Text::TreeRoundClassification:
+        return "Classification R%d";
+    case Text::TreeOverallClassification:
+        return "Overall classific.";
+    case Text::TreeFinals:
+        return "Finals";
+    case Text::TreeFinalA:
+        return "1/%dA";
+    case Text::TreeFinalB:
+        return "1/%dB";
+    case Text::TreeFinale:
+        return "Final";
+    case Text::TreeClosureReport:
+        return "xClosure report";
+    case Text::NewRaceQuestion:
+        return "You wish to begin a new race!\nDo you want to save the current one?";
+    case Text::LoadSaveQuestion:
+        return "Do you want to save the current race?";
+    case Text::ErrRaceNotLoaded:
+        return "Error: the race could not be loaded from the file\n%s";
+
+    // Printing
+    case Text::PrintJobParticipants:
+        return "LIST OF DRIVERS : Printing...";
+    case Text::PrintJobOverallClassification:
+        return "CLASSIFICATION QUALIF : Printing...";
+    case Text::PrintJobRoundClassification:
+        return "CLASSIFICATION ROUND : Printing...";
+    case Text::PrintJobQualifyingHeats:
+        return "ARRANGEMENT QUALIF : Printing...";
+    case Text::PrintJobClosureReport:
+        return "CLOSURE REPORT : Printing...";
+    case Text::PrintJobRunResults:
+        return "RUN RESULTS : Printing...";
+    case Text::PrintJobRunSummary:
+        return "SUMMARY RUN : Printing...";
+    case Text::PrintDateLine:
+        return "Printed the %02u/%02u/%04u at %u:%02u";
+    case Text::PrintPageNumber:
+        return "Page %d /%d";
+    case Text::ParticipantsPrintTitle:
+        return "List of participants (%d drivers)";
+    case Text::ParticipantsPrintName:
+        return "Name";
+    case Text::ParticipantsPrintLicence:
+        return "Licence No.";
+    case Text::ParticipantsPrintClub:
+        return "Club";
+
+    // Databases
+    case Text::DatabaseCircuitsCaption:
+        return "Circuits Database";
+    case Text::DatabaseClubsCaption:
+        return "Clubs Database";
+    case Text::DatabaseDriversCaption:
+        return "Drivers Database";
+    case Text::DatabaseTranspondersCaption:
+        return "Transponders Database";
+    case Text::DatabaseFrequenciesCaption:
+        return "RadioFrequencies Database";
+    case Text::DatabaseCircuitsTitle:
+        return "Database : List of circuits";
+    case Text::DatabaseClubsTitle:
+        return "Database : List of clubs";
+    case Text::DatabaseDriversTitle:
+        return "Database : List of drivers";
+    case Text::DatabaseTranspondersTitle:
+        return "Database : Transponders club";
+    case Text::DatabaseFrequenciesTitle:
+        return "Database : Frequencies available";
+    case Text::DatabaseNew:
+        return " New";
+    case Text::DatabaseNewFrequency:
+        return " New";
+    case Text::DatabaseAdd:
+        return "Add";
+    case Text::DatabaseRemove:
+        return "Remove";
+    case Text::DatabaseClear:
+        return "Clear";
+    case Text::DatabaseId:
+        return "ID";
+    case Text::DatabaseCircuitsHeader:
+        return "Circuits  (20 max)";
+    case Text::DatabaseClubsHeader:
+        return "Clubs  (100 max)";
+    case Text::DatabaseDriversHeader:
+        return "Drivers  (1000 max)";
+    case Text::DatabaseFrequenciesHeader:
+        return "Frequencies";
+    case Text::DatabasePacksHeader:
+        return "Sets of transponders";
+    case Text::DatabaseLength:
+        return "Lenght :";
+    case Text::DatabaseMetres:
+        return "m";
+    case Text::DatabaseLapRecord:
+        return "Record Laptime :";
+    case Text::DatabaseRecordHolder:
+        return "    by";
+    case Text::DatabaseProtectionTime:
+        return "Min. lap time :";
+    case Text::DatabaseSeconds:
+        return "s";
+    case Text::DatabaseTown:
+        return "Location :";
+    case Text::DatabaseAcronym:
+        return "Initials :";
+    case Text::DatabaseAddress:
+        return "Address :";
+    case Text::DatabaseAddress2:
+        return "(Address2)";
+    case Text::DatabasePostcode:
+        return "Zip code :";
+    case Text::DatabaseCountry:
+        return "Country :";
+    case Text::DatabaseTelephone:
+        return "Phone :";
+    case Text::DatabaseEmail:
+        return "Email :";
+    case Text::DatabaseLicence:
+        return "License Nr :";
+    case Text::DatabaseBirthDate:
+        return "Birthday :";
+    case Text::DatabaseTransponder:
+        return "Transpond. :";
+    case Text::DatabaseClub:
+        return "Club :";
+    case Text::DatabasePackTransponder:
+        return "transponder%d :";
+    case Text::DatabasePictureFilter:
+        return "Images (.bmp)";
+    case Text::ErrClubsDatabase:
+        return "Error: Clubs database file not found";
+    case Text::ErrCountriesDatabase:
+        return "Error: Countries database file not found";
+    case Text::ErrDriversDatabase:
+        return "Error: Drivers database file not found";
+    case Text::ErrFrequenciesDatabase:
+        return "Error: Frequencies database file not found";
+    case Text::ErrFrequenciesDatabaseWrite:
+        return "Error: Frequencies database file not found";
+
     // Race lifecycle
     case Text::RaceFileFilter:
         return "Race file (.race)";
@@ -73,6 +233,32 @@ const char* textUtf8(Text id) {
         return "Error: the race could not be saved to the file\n%s";
     case Text::WindowTitleFile:
         return "Tarvolin:   %s";
+
+    // Heat storage
+    case Text::CommentCaption:
+        return "Comment about the run";
+    case Text::CommentDry:
+        return "dry";
+    case Text::CommentWet:
+        return "wet";
+    case Text::CommentIce:
+        return "ice";
+    case Text::CommentLabel:
+        return "Comment:";
+    case Text::CommentValidate:
+        return "Enter";
+    case Text::ErrCommentFile:
+        return "Error: Comment file not found";
+    case Text::ErrDriverResultFile:
+        return "Error: Driver's detailed results file not found";
+    case Text::RunTitleQualifying:
+        return " %s - Round%d - Heat%d ";
+    case Text::CategoryTitle:
+        return "CATEGORY : %s";
+    case Text::QualifyingRunTitle:
+        return "Qualification : Round%d - Heat%d";
+    case Text::RaceLine:
+        return "Event : %s - %s";
 
     // Main window
     case Text::WindowTitle:

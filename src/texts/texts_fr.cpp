@@ -66,6 +66,167 @@ const char* textUtf8(Text id) {
     case Text::DisplayFontColour:
         return "Couleur du texte...";
 
+    // Race tree
+    case Text::TreeTrack:
+        return "Piste";
+    case Text::TreeParticipants:
+        return "Pilotes (%d)";
+    case Text::TreeQualifying:
+        return "Qualifs";
+    case Text::TreeParameters:
+        return "Paramètres";
+    case Text::TreeArrangement:
+        return "Répartition";
+    case Text::TreeRound:
+        return "Manche%d";
+    case Text::TreeHeat:
+        return "Série%d";
+    case Text::TreeClassifications:
+        return "Classements";
+    case Text::TreeRoundClassification:
+        return "Classement M%d";
+    case Text::TreeOverallClassification:
+        return "Classement Global";
+    case Text::TreeFinals:
+        return "Remontées";
+    case Text::TreeFinalA:
+        return "1/%dA";
+    case Text::TreeFinalB:
+        return "1/%dB";
+    case Text::TreeFinale:
+        return "Finale";
+    case Text::TreeClosureReport:
+        return "xRapport de cloture";
+    case Text::NewRaceQuestion:
+        return "Vous voulez commencer une nouvelle course!\nSouhaitez-vous sauvegarder la course "
+               "en cours?";
+    case Text::LoadSaveQuestion:
+        return "Souhaitez-vous sauvegarder la course en cours?";
+    case Text::ErrRaceNotLoaded:
+        return "Erreur: la course n'a pas pu être chargée depuis le fichier\n%s";
+
+    // Printing
+    case Text::PrintJobParticipants:
+        return "LISTE PILOTES : Printing...";
+    case Text::PrintJobOverallClassification:
+        return "CLASSEMENT QUALIFS : Printing...";
+    case Text::PrintJobRoundClassification:
+        return "CLASSEMENT MANCHE : Printing...";
+    case Text::PrintJobQualifyingHeats:
+        return "REPARTITION QUALIFS : Printing...";
+    case Text::PrintJobClosureReport:
+        return "RAPPORT CLOTURE : Printing...";
+    case Text::PrintJobRunResults:
+        return "RESULTATS SERIE : Printing...";
+    case Text::PrintJobRunSummary:
+        return "SYNTHESE RUN : Printing...";
+    case Text::PrintDateLine:
+        return "Edité le %02u/%02u/%04u à %u:%02u";
+    case Text::PrintPageNumber:
+        return "Page %d /%d";
+    case Text::ParticipantsPrintTitle:
+        return "Liste des participants (%d inscrits)";
+    case Text::ParticipantsPrintName:
+        return "Nom Prénom";
+    case Text::ParticipantsPrintLicence:
+        return "N°Licence";
+    case Text::ParticipantsPrintClub:
+        return "Club";
+
+    // Databases
+    case Text::DatabaseCircuitsCaption:
+        return "Base de données Circuits";
+    case Text::DatabaseClubsCaption:
+        return "Base de données Clubs";
+    case Text::DatabaseDriversCaption:
+        return "Base de données Pilotes";
+    case Text::DatabaseTranspondersCaption:
+        return "Base de données Transpondeurs";
+    case Text::DatabaseFrequenciesCaption:
+        return "Base de données Fréquences radio";
+    case Text::DatabaseCircuitsTitle:
+        return "Base de données : Liste des circuits";
+    case Text::DatabaseClubsTitle:
+        return "Base de données : Liste des clubs";
+    case Text::DatabaseDriversTitle:
+        return "Base de données : Liste des pilotes";
+    case Text::DatabaseTranspondersTitle:
+        return "Base de données : Transpondeurs club";
+    case Text::DatabaseFrequenciesTitle:
+        return "Base de données : Fréquences radio disponibles";
+    case Text::DatabaseNew:
+        return " Nouveau";
+    case Text::DatabaseNewFrequency:
+        return " Nouvelle";
+    case Text::DatabaseAdd:
+        return "Ajouter";
+    case Text::DatabaseRemove:
+        return "Supprimer";
+    case Text::DatabaseClear:
+        return "Effacer";
+    case Text::DatabaseId:
+        return "N°ID";
+    case Text::DatabaseCircuitsHeader:
+        return "Circuits  (20 max)";
+    case Text::DatabaseClubsHeader:
+        return "Clubs  (100 max)";
+    case Text::DatabaseDriversHeader:
+        return "Pilotes  (1000 max)";
+    case Text::DatabaseFrequenciesHeader:
+        return "Fréquences";
+    case Text::DatabasePacksHeader:
+        return "Packs transpondeurs";
+    case Text::DatabaseLength:
+        return "Développé :";
+    case Text::DatabaseMetres:
+        return "m";
+    case Text::DatabaseLapRecord:
+        return "Record du tour :";
+    case Text::DatabaseRecordHolder:
+        return "    par";
+    case Text::DatabaseProtectionTime:
+        return "Temps de protection tour :";
+    case Text::DatabaseSeconds:
+        return "s";
+    case Text::DatabaseTown:
+        return "Ville :";
+    case Text::DatabaseAcronym:
+        return "Sigle :";
+    case Text::DatabaseAddress:
+        return "Adresse :";
+    case Text::DatabaseAddress2:
+        return "(suite)";
+    case Text::DatabasePostcode:
+        return "Code Postal :";
+    case Text::DatabaseCountry:
+        return "Pays :";
+    case Text::DatabaseTelephone:
+        return "Telephone :";
+    case Text::DatabaseEmail:
+        return "Email :";
+    case Text::DatabaseLicence:
+        return "N°licence :";
+    case Text::DatabaseBirthDate:
+        return "Date de naissance :";
+    case Text::DatabaseTransponder:
+        return "Transpond. :";
+    case Text::DatabaseClub:
+        return "Club :";
+    case Text::DatabasePackTransponder:
+        return "transpondeur%d :";
+    case Text::DatabasePictureFilter:
+        return "Images (.bmp)";
+    case Text::ErrClubsDatabase:
+        return "Erreur: impossible d'ouvrir la base de données Clubs";
+    case Text::ErrCountriesDatabase:
+        return "Erreur: impossible d'ouvrir la base de données Pays";
+    case Text::ErrDriversDatabase:
+        return "Erreur: impossible d'ouvrir la base de données Pilotes";
+    case Text::ErrFrequenciesDatabase:
+        return "Erreur: impossible d'ouvrir la base de données Fréquences";
+    case Text::ErrFrequenciesDatabaseWrite:
+        return "Erreur: impossible d'ouvrir la base de données Frequences";
+
     // Race lifecycle
     case Text::RaceFileFilter:
         return "Fichier course (.race)";
@@ -73,6 +234,32 @@ const char* textUtf8(Text id) {
         return "Erreur: la course n'a pas pu être enregistrée dans le fichier\n%s";
     case Text::WindowTitleFile:
         return "Tarvolin:   %s";
+
+    // Heat storage
+    case Text::CommentCaption:
+        return "Commentaire série";
+    case Text::CommentDry:
+        return "sec";
+    case Text::CommentWet:
+        return "pluie";
+    case Text::CommentIce:
+        return "glace";
+    case Text::CommentLabel:
+        return "Commentaire série:";
+    case Text::CommentValidate:
+        return "Valider";
+    case Text::ErrCommentFile:
+        return "Erreur: impossible d'ouvrir le fichier Commentaire série";
+    case Text::ErrDriverResultFile:
+        return "Erreur: impossible d'ouvrir le fichier DetailResultats";
+    case Text::RunTitleQualifying:
+        return " %s - Manche%d - Série%d ";
+    case Text::CategoryTitle:
+        return "CATEGORIE : %s";
+    case Text::QualifyingRunTitle:
+        return "Qualifications : Manche%d - Série%d";
+    case Text::RaceLine:
+        return "Course : %s - %s";
 
     // Main window
     case Text::WindowTitle:

@@ -3,7 +3,7 @@
 #include "core/settings/display_settings.h"
 #include "support/test_program.h"
 
-#include "gui_dialogs/modal_driver.h"
+#include "gui/modal_driver.h"
 
 #include <QColorDialog>
 #include <QComboBox>

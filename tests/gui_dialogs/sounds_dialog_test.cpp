@@ -2,7 +2,7 @@
 
 #include "support/test_program.h"
 
-#include "gui_dialogs/modal_driver.h"
+#include "gui/modal_driver.h"
 
 #include <QCheckBox>
 #include <QRadioButton>

@@ -13,6 +13,7 @@ Program::Program(Platform platform, std::string workingFolder)
     loadTexts();
     emptySlots(slots);
     setRunDefaults(run);
+    header = newRaceHeader();
     link.timeBase.frequency = io.clock.counterFrequency();
 }
 

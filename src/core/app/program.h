@@ -6,6 +6,10 @@
 #include "core/platform/screen.h"
 #include "core/platform/serial_port.h"
 #include "core/platform/sound_player.h"
+#include "core/race/loaded_run.h"
+#include "core/race/participant.h"
+#include "core/race/race_header.h"
+#include "core/race/track_section.h"
 #include "core/settings/display_settings.h"
 #include "core/timing/board_painter.h"
 #include "core/timing/car_slot.h"
@@ -37,6 +41,13 @@ struct Program {
     Platform io;
     std::string workDir;
     std::string userRaceFile; // the race's own file (UTF-8 path); empty while untitled
+
+    // The race's category table as last read from the working race file, and the run on the
+    // board with the participants of its category.
+    RaceHeader header;
+    TrackSettings track; // race name, club, circuit and protection time ("PisteCourse")
+    LoadedRun loaded;
+    ParticipantTable participants;
 
     DecoderLink link;
     RunSession run;

@@ -2,9 +2,12 @@
 
 #include "core/common/cp1252.h"
 #include "core/common/field_reader.h"
-#include "core/common/fixed_text.h"
 #include "core/common/text_file.h"
 #include "core/databases/circuits.h"
+#include "core/databases/clubs.h"
+#include "core/databases/countries.h"
+#include "core/databases/drivers.h"
+#include "core/databases/frequencies.h"
 #include "core/databases/transponder_packs.h"
 #include "core/settings/display_settings.h"
 #include "core/timing/interface_settings.h"
@@ -21,10 +24,9 @@ namespace fs = std::filesystem;
 using Kind = InstallProblem::Kind;
 
 constexpr const char* kShippedFolders[] = {"sons", "images", "Guides"};
-constexpr const char* kCountriesFile = "BaseDonnéesPays.bd";
 // The lists the user fills in their dialogs start empty.
-constexpr const char* kEmptyDatabases[] = {kCircuitsFile, "BaseDonnéesClubs.bd",
-                                           "BaseDonnéesPilotes.bd", "BaseDonnéesFréquences.bd"};
+constexpr const char* kEmptyDatabases[] = {kCircuitsFile, kClubsFile, kDriversFile,
+                                           kFrequenciesFile};
 constexpr const char* kPortsFolder = "ports";
 
 struct Installation {
@@ -91,17 +93,14 @@ template <typename Write> void writeIfMissing(Installation& in, const char* name
 }
 
 // The shipped list is UTF-8, one name a line; the file is exactly the 208 lines the program
-// reads, in Windows-1252, each name cut to its field and free of the tab that would end it.
-std::string countriesFileContents(std::string_view utf8List) {
+// reads, in Windows-1252, each name cut to its field.
+CountryList shippedCountries(std::string_view utf8List) {
     FieldReader lines(utf8List);
-    std::string out;
-    for (int i = 0; i < kCountryCount; ++i) {
-        std::string name = utf8ToCp1252(lines.line());
-        std::replace(name.begin(), name.end(), '\t', ' ');
-        out.append(FixedText<kCountryNameLength + 1>(name).view());
-        out.append("\r\n");
-    }
-    return out;
+    CountryList list;
+    for (CountryName& name : list.names)
+        name = utf8ToCp1252(lines.line());
+    list.count = kCountryCount;
+    return list;
 }
 
 void installCountries(Installation& in, SpokenLanguage language) {
@@ -115,7 +114,7 @@ void installCountries(Installation& in, SpokenLanguage language) {
         return;
     }
     writeIfMissing(in, kCountriesFile, [&](const std::string& path) {
-        return replaceWholeFile(path, countriesFileContents(utf8List));
+        return writeCountries(path, shippedCountries(utf8List));
     });
 }
 

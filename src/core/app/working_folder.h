@@ -6,10 +6,6 @@
 
 namespace racedesk {
 
-// The countries file holds exactly this many names, each at most kCountryNameLength bytes.
-inline constexpr int kCountryCount = 208;
-inline constexpr int kCountryNameLength = 34;
-
 // Something of the working folder that could not be put in place. The name is the one it
 // has in the working folder, UTF-8 ("sons/", "RéglagesSons.rg", "sons/beep1.wav"), or the
 // working folder's own path when that could not be created.

@@ -2,18 +2,9 @@
 
 #include "core/common/field_reader.h"
 #include "core/common/text_file.h"
-
-#include <cstdio>
+#include "core/common/field_writer.h"
 
 namespace racedesk {
-namespace {
-
-void appendField(std::string& out, std::string_view field) {
-    out.append(field);
-    out.push_back('\t');
-}
-
-} // namespace
 
 bool readCircuits(const std::string& path, CircuitTable& table) {
     for (CircuitRecord& c : table)
@@ -39,24 +30,36 @@ bool readCircuits(const std::string& path, CircuitTable& table) {
 }
 
 bool writeCircuits(const std::string& path, const CircuitTable& table) {
-    std::string out;
-    for (int i = 0; i < kCircuitCount; ++i) {
-        const CircuitRecord& c = table[std::size_t(i)];
+    FieldWriter out;
+    for (const CircuitRecord& c : fileCircuits(table)) {
         if (c.name.empty())
             continue;
-        char ms[16];
-        std::snprintf(ms, sizeof ms, "%d", c.recordMs);
-        appendField(out, c.name.view());
-        appendField(out, c.length.view());
-        appendField(out, c.recordText.view());
-        appendField(out, ms);
-        appendField(out, c.recordHolder.view());
-        appendField(out, c.protectionTime.view());
-        appendField(out, c.town.view());
-        appendField(out, c.picture.view());
-        out.append("\r\n");
+        out.text(c.name.view());
+        out.text(c.length.view());
+        out.text(c.recordText.view());
+        out.integer(c.recordMs);
+        out.text(c.recordHolder.view());
+        out.text(c.protectionTime.view());
+        out.text(c.town.view());
+        out.text(c.picture.view());
+        out.endLine();
     }
-    return replaceWholeFile(path, out);
+    return replaceWholeFile(path, out.contents());
+}
+
+void clearLapRecord(CircuitRecord& circuit) {
+    circuit.recordText.clear();
+    circuit.recordHolder.clear();
+    circuit.recordMs = 0;
+    circuit.recordParts = TimeParts{};
+}
+
+int circuitIndexByName(const CircuitTable& table, std::string_view name) {
+    int found = kNoCircuit;
+    for (int i = 0; i < kCircuitCount; ++i)
+        if (!name.empty() && table[std::size_t(i)].name.view() == name)
+            found = i;
+    return found;
 }
 
 } // namespace racedesk

@@ -2,7 +2,7 @@
 
 #include "core/common/field_reader.h"
 #include "core/common/text_file.h"
-#include "core/race/field_writer.h"
+#include "core/common/field_writer.h"
 
 namespace racedesk {
 

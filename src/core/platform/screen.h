@@ -15,6 +15,14 @@ public:
     virtual void setRunLocked(bool locked) = 0;
     // The window title, and whether "Enregistrer" applies (the race has a user file).
     virtual void setRaceTitle(const char* title, bool titled) = 0;
+    // A heat's tree item shows whether results are stored for it.
+    virtual void setHeatImage(int itemCode, bool withResults) {
+        (void)itemCode;
+        (void)withResults;
+    }
+    // A heat was loaded or unloaded: the board starts from its first row and the commands
+    // that depend on the run follow it.
+    virtual void runChanged() {}
 };
 
 } // namespace racedesk

@@ -8,7 +8,7 @@ namespace racedesk {
 inline constexpr int kMaxParticipants = 200;
 inline constexpr int kFrequenciesPerDriver = 5;
 
-using DriverName = FixedText<40>;   // at most 39 characters
+using DriverName = FixedText<40>;     // at most 39 characters
 using TransponderText = FixedText<7>; // six digits, or empty
 using FrequencyText = FixedText<7>;   // at most 6 characters
 

@@ -1,7 +1,7 @@
 #include "core/race/race_header.h"
 
 #include "core/common/field_reader.h"
-#include "core/race/field_writer.h"
+#include "core/common/field_writer.h"
 
 #include <algorithm>
 #include <cstdio>

@@ -1,7 +1,7 @@
 #include "core/race/working_race_file.h"
 
 #include "core/common/text_file.h"
-#include "core/race/field_writer.h"
+#include "core/common/field_writer.h"
 #include "core/race/race_header.h"
 #include "core/race/section_area.h"
 

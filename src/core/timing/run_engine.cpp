@@ -306,7 +306,15 @@ void clearRun(Program& p) {
         return;
     if (p.io.dialogs.ask(tx(Text::ClearQuestion), tx(Text::CaptionTarvolin), Buttons::YesNo,
                          Icon::Question) == Answer::Yes)
-        prepareRun(p);
+        clearRunResults(p);
+}
+
+void clearRunResults(Program& p) {
+    prepareRun(p);
+    if (!writeDetailResults(p.path(kDetailResultsFile), p.run.ranking, p.slots))
+        p.showError(tx(Text::ErrDetailedResultsFile));
+    p.run.header = ".";
+    p.loaded.comment.clear();
 }
 
 void prepareRun(Program& p) {
@@ -316,9 +324,6 @@ void prepareRun(Program& p) {
     resetSlots(p.slots);
     p.entryCount = buildRankEntries(p.slots, p.entries);
     clearBoardRows(p.entries, p.entryCount, p.rows);
-    if (!writeDetailResults(p.path(kDetailResultsFile), run.ranking, p.slots))
-        p.showError(tx(Text::ErrDetailedResultsFile));
-    run.header = ".";
     run.runClockStartMs = run.countdownStartMs = 0;
     run.startOffset = 0;
     setDurationText(run);

@@ -25,8 +25,11 @@ void startRun(Program& p);
 void stopRun(Program& p);
 void manualPassing(Program& p, int carNumber);
 
-// Makes the run ready without asking: what clear does once the director said yes.
+// Makes the run ready from its slots: no laps, clocks at zero, the rows rebuilt.
 void prepareRun(Program& p);
+// What clear does once the director said yes: the run made ready, "DetailResultats.res"
+// written from the cleared slots, the summary "." and the comment emptied.
+void clearRunResults(Program& p);
 
 // One decoded passing while a run is in progress: every unfinished slot holding its
 // transponder gets it.

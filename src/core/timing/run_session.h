@@ -93,7 +93,7 @@ struct RunSession {
     FixedText<10> restMinutesText;
     FixedText<22> restRemainingText;
     bool restElapsed = false; // the rest text is drawn in the elapsed colour
-    FixedText<100> header;
+    FixedText<105> header;    // the run summary line once the run has started
 
     int durationHours() const { return durationMinutes / 60; }
     int durationMinutesPart() const { return durationMinutes % 60; }

@@ -17,17 +17,45 @@ namespace {
 std::atomic<long> allocations{0};
 }
 
-// Every allocation of this test program is counted.
-void* operator new(std::size_t size) {
+// Every allocation of this test program is counted. Every form of new and delete that does not
+// take an alignment is replaced, so each allocation is freed by its own kind.
+namespace {
+void* counted(std::size_t size) {
     ++allocations;
-    if (void* p = std::malloc(size == 0 ? 1 : size))
+    return std::malloc(size == 0 ? 1 : size);
+}
+} // namespace
+
+void* operator new(std::size_t size) {
+    if (void* p = counted(size))
         return p;
     throw std::bad_alloc();
+}
+void* operator new[](std::size_t size) {
+    return operator new(size);
+}
+void* operator new(std::size_t size, const std::nothrow_t&) noexcept {
+    return counted(size);
+}
+void* operator new[](std::size_t size, const std::nothrow_t&) noexcept {
+    return counted(size);
 }
 void operator delete(void* p) noexcept {
     std::free(p);
 }
+void operator delete[](void* p) noexcept {
+    std::free(p);
+}
 void operator delete(void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, std::size_t) noexcept {
+    std::free(p);
+}
+void operator delete(void* p, const std::nothrow_t&) noexcept {
+    std::free(p);
+}
+void operator delete[](void* p, const std::nothrow_t&) noexcept {
     std::free(p);
 }
 

@@ -1,5 +1,5 @@
 #include "core/common/field_reader.h"
-#include "core/race/field_writer.h"
+#include "core/common/field_writer.h"
 #include "core/race/section_file.h"
 #include "race_file_layout.h"
 #include "support/temp_folder.h"

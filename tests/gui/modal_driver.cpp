@@ -1,4 +1,4 @@
-#include "gui_dialogs/modal_driver.h"
+#include "gui/modal_driver.h"
 
 #include <QAbstractButton>
 #include <QApplication>

@@ -13,6 +13,9 @@ public:
     void text(std::string_view field);
     void integer(int value);
     void endLine() { out_.append("\r\n"); }
+    // A line that is one bare text, without a tab (the frequencies and countries lists); a
+    // tab or a line end inside it is written as a space.
+    void line(std::string_view text);
 
     const std::string& contents() const { return out_; }
 
