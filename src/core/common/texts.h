@@ -1,4 +1,6 @@
 #pragma once
+#include <string>
+#include <vector>
 
 namespace racedesk {
 
@@ -298,10 +300,24 @@ enum class Text {
 // The text in UTF-8, as the language library defines it.
 const char* textUtf8(Text id);
 
-// The text in Windows-1252, as core strings hold it. Converted once, at first use.
-const char* tx(Text id);
+// A subsystem may keep its texts in a table of its own: an enum class ending with Count, and
+// a textUtf8 overload that each language library defines (src/texts/fr/, src/texts/en/), so
+// the subsystems' tables are written side by side without touching one another.
+std::string textToCp1252(const char* utf8);
 
-// Converts the whole table now, so that no later call allocates.
+// The text in Windows-1252, as core strings hold it. Each table is converted once, at the
+// first use of one of its texts.
+template <typename TextId> const char* tx(TextId id) {
+    static const std::vector<std::string> table = [] {
+        std::vector<std::string> t(static_cast<std::size_t>(TextId::Count));
+        for (std::size_t i = 0; i < t.size(); ++i)
+            t[i] = textToCp1252(textUtf8(static_cast<TextId>(i)));
+        return t;
+    }();
+    return table[static_cast<std::size_t>(id)].c_str();
+}
+
+// Converts the main table now, so that nothing on the timing path allocates later.
 void loadTexts();
 
 } // namespace racedesk
