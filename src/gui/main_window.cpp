@@ -61,8 +61,8 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     raceTree_ = new RaceTreeView(program_, controls_.tree, folders_.icons, this);
     raceTree_->show(readRaceTree(program_));
     connect(raceTree_, &RaceTreeView::selected, this, [this](const TreeSelection& s) {
-        if (s.target == TreeTarget::QualifyingHeat)
-            resetBoard();
+        if (const auto it = treeTargets_.find(s.target); it != treeTargets_.end())
+            it->second(s);
     });
     connect(raceTree_, &RaceTreeView::runUnloaded, this, &MainWindow::resetBoard);
     buildMenus();
@@ -143,6 +143,19 @@ void MainWindow::buildMenus() {
     QMenu* help = menuBar()->addMenu(text(int(Text::MenuHelp)));
     connect(addItem(help, 1017, int(Text::ItemHelp), "", true), &QAction::triggered, this,
             &MainWindow::showHelp);
+}
+
+void MainWindow::setMenuCommand(int id, std::function<void()> run) {
+    QAction* item = actions_.value(id);
+    if (item == nullptr)
+        return;
+    available_.insert(id);
+    connect(item, &QAction::triggered, this, std::move(run));
+    setRunLocked(locked_);
+}
+
+void MainWindow::setTreeTarget(TreeTarget target, std::function<void(const TreeSelection&)> open) {
+    treeTargets_[target] = std::move(open);
 }
 
 void MainWindow::buildResultsMenu() {

@@ -1,11 +1,15 @@
 #pragma once
 #include "core/platform/screen.h"
+#include "core/race/tree_events.h"
 #include "gui/main_controls.h"
 
 #include <QMainWindow>
 #include <QMap>
 #include <QSet>
 #include <QTimer>
+
+#include <functional>
+#include <map>
 
 class QAction;
 
@@ -43,6 +47,11 @@ public:
     const MainControls& controls() const { return controls_; }
     RaceTreeView* raceTree() const { return raceTree_; }
     QAction* action(int id) const { return actions_.value(id); }
+    // Menu items whose dialogs come from their own files: the item becomes available and
+    // runs `run`.
+    void setMenuCommand(int id, std::function<void()> run);
+    // What a tree selection opens (driver details, classifications...).
+    void setTreeTarget(TreeTarget target, std::function<void(const TreeSelection&)> open);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -81,6 +90,7 @@ private:
     MainControls controls_;
     RaceTreeView* raceTree_;
     QMap<int, QAction*> actions_;
+    std::map<TreeTarget, std::function<void(const TreeSelection&)>> treeTargets_;
     QMenu* resultsMenu_ = nullptr;
     QSet<int> available_; // commands built so far: the others stay disabled
     QTimer timer_;

@@ -156,6 +156,10 @@ int RaceTreeView::codeOf(const QTreeWidgetItem* item) {
     return item->data(0, kCodeRole).toInt();
 }
 
+void RaceTreeView::setCommand(int command, std::function<void()> run) {
+    commands_[command] = std::move(run);
+}
+
 QMenu* RaceTreeView::buildContextMenu() {
     const ContextMenu entries = treeRightClick(program_, selectedCode());
     if (entries.count == 0)
@@ -165,17 +169,18 @@ QMenu* RaceTreeView::buildContextMenu() {
         const int command = entries.commands[std::size_t(i)];
         QAction* action = menu->addAction(toQString(tx(commandText(command))));
         action->setObjectName(QString::number(command));
-        // The track, participants, qualifying, finals and report commands come with their
-        // dialogs; until then their entries are shown disabled.
-        action->setEnabled(command == kCmdNewCategory || command == kCmdRenameCategory);
+        const bool own = command == kCmdNewCategory || command == kCmdRenameCategory;
+        action->setEnabled(own || commands_.count(command) != 0);
         // Queued: the command runs once the menu has closed.
         connect(
             action, &QAction::triggered, this,
             [this, command] {
                 if (command == kCmdNewCategory)
                     appendCategory();
-                else
+                else if (command == kCmdRenameCategory)
                     startRenaming();
+                else if (const auto it = commands_.find(command); it != commands_.end())
+                    it->second();
             },
             Qt::QueuedConnection);
     }

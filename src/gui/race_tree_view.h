@@ -7,6 +7,9 @@
 #include <QSet>
 #include <QVector>
 
+#include <functional>
+#include <map>
+
 class QMenu;
 class QPoint;
 class QTreeWidget;
@@ -42,6 +45,9 @@ public:
 
     // The context menu of the selected item, as a right click shows it.
     QMenu* buildContextMenu();
+    // A context command (1053 to 1059) becomes available and runs `run` once its menu closed.
+    // Commands without one are shown disabled.
+    void setCommand(int command, std::function<void()> run);
 
 Q_SIGNALS:
     // The selection reached an item: a heat loaded, or a dialog for the window to open.
@@ -50,6 +56,7 @@ Q_SIGNALS:
     void runUnloaded();
 
 private:
+    std::map<int, std::function<void()>> commands_;
     void onSelectionChanged();
     void onExpandedOrCollapsed(QTreeWidgetItem* item);
     void showContextMenu(const QPoint& pos);
