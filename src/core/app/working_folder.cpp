@@ -24,9 +24,12 @@ namespace fs = std::filesystem;
 using Kind = InstallProblem::Kind;
 
 constexpr const char* kShippedFolders[] = {"sons", "images", "Guides"};
-// The lists the user fills in their dialogs start empty.
-constexpr const char* kEmptyDatabases[] = {kCircuitsFile, kClubsFile, kDriversFile,
-                                           kFrequenciesFile};
+// The lists the user fills in their dialogs start with the sample meeting's, when the
+// installation ships it, and empty otherwise.
+constexpr const char* kUserDatabases[] = {kCircuitsFile, kClubsFile, kDriversFile,
+                                          kFrequenciesFile};
+constexpr const char* kSampleFolder = "sample";
+constexpr const char* kSampleRace = "Exemple.race";
 constexpr const char* kPortsFolder = "ports";
 
 struct Installation {
@@ -134,13 +137,26 @@ void installSettings(Installation& in, SpokenLanguage language) {
     });
 }
 
+// The sample's copy of a file, when the installation ships one.
+bool copySample(const Installation& in, const char* name, const std::string& path) {
+    const fs::path sample = in.share / kSampleFolder / name;
+    std::error_code ec;
+    return fs::is_regular_file(sample, ec) && copyFile(sample, path);
+}
+
 void installDatabases(Installation& in) {
-    for (const char* name : kEmptyDatabases)
-        writeIfMissing(in, name,
-                       [](const std::string& path) { return replaceWholeFile(path, ""); });
-    writeIfMissing(in, kTransponderPacksFile, [](const std::string& path) {
-        return writeTransponderPacks(path, TransponderPackTable{});
+    for (const char* name : kUserDatabases)
+        writeIfMissing(in, name, [&](const std::string& path) {
+            return copySample(in, name, path) || replaceWholeFile(path, "");
+        });
+    writeIfMissing(in, kTransponderPacksFile, [&](const std::string& path) {
+        return copySample(in, kTransponderPacksFile, path) ||
+               writeTransponderPacks(path, TransponderPackTable{});
     });
+    std::error_code ec;
+    if (fs::is_regular_file(in.share / kSampleFolder / kSampleRace, ec))
+        writeIfMissing(in, kSampleRace,
+                       [&](const std::string& path) { return copySample(in, kSampleRace, path); });
 }
 
 void createPortsFolder(Installation& in) {
