@@ -91,6 +91,8 @@ void BoardWidget::mousePressEvent(QMouseEvent* event) {
     const QPoint p = event->position().toPoint();
     dragColumn_ = columnBorderAt(layout_, p.x(), p.y());
     dragStartX_ = p.x();
+    if (dragColumn_ < 0)
+        Q_EMIT cellPressed(p, event->modifiers());
 }
 
 void BoardWidget::mouseReleaseEvent(QMouseEvent* event) {

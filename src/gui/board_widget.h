@@ -30,6 +30,8 @@ Q_SIGNALS:
     void resized();
     // A press on the board: controls placed over it are closed first.
     void pressed();
+    // Then a left press away from the column borders, for what a click on a cell opens.
+    void cellPressed(QPoint at, Qt::KeyboardModifiers modifiers);
 
 protected:
     void paintEvent(QPaintEvent* event) override;

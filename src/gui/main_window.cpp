@@ -6,16 +6,22 @@
 #include "core/databases/database_reload.h"
 #include "core/race/detail_results_file.h"
 #include "core/race/race_lifecycle.h"
+#include "core/race/results_editing.h"
 #include "core/timing/run_engine.h"
 #include "gui/board_widget.h"
 #include "gui/circuits_dialog.h"
+#include "gui/classification_wiring.h"
 #include "gui/clubs_dialog.h"
 #include "gui/comment_dialog.h"
+#include "gui/composition_wiring.h"
 #include "gui/display_dialog.h"
 #include "gui/drivers_dialog.h"
 #include "gui/frequencies_dialog.h"
 #include "gui/interface_dialog.h"
+#include "gui/participants_wiring.h"
+#include "gui/qualifying_wiring.h"
 #include "gui/race_tree_view.h"
+#include "gui/results_wiring.h"
 #include "gui/sounds_dialog.h"
 #include "gui/transponders_dialog.h"
 #include "platform/qt_convert.h"
@@ -68,6 +74,11 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     buildMenus();
     buildResultsMenu();
     connectControls();
+    wireQualifyingCommands(*this, program_);
+    wireClassifications(*this, program_);
+    wireCompositionCommands(*this, program_);
+    wireResultsCommands(*this, program_, folders_.working);
+    wireParticipants(*this, program_);
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
     });
@@ -184,10 +195,9 @@ void MainWindow::connectControls() {
     for (int i = 0; i < c.cars.size(); ++i)
         connect(c.cars[i], &QPushButton::clicked, this,
                 [this, i] { manualPassing(program_, i + 1); });
-    // Club chips, mixed scan and the run printout come with their own commands; until then
-    // they stay visible but disabled.
-    for (QWidget* w : {static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.mixed),
-                       static_cast<QWidget*>(c.print)})
+    // Club chips and mixed scan come with their own commands; until then they stay visible
+    // but disabled.
+    for (QWidget* w : {static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.mixed)})
         w->setEnabled(false);
     c.packs->hide();
     c.scan->hide();
@@ -203,11 +213,14 @@ void MainWindow::setRunLocked(bool locked) {
     for (auto it = actions_.begin(); it != actions_.end(); ++it)
         it.value()->setEnabled(
             available_.contains(it.key()) && (!locked || usableDuringRun(it.key())) &&
-            (it.key() != 1003 || titled_) && (it.key() != 6104 || program_.loaded.loaded()));
+            (it.key() != 1003 || titled_) &&
+            ((it.key() != 6103 && it.key() != 6104) || program_.loaded.loaded()) &&
+            (it.key() != 6102 || loadedRunEditable(program_.loaded)));
     controls_.results->setEnabled(program_.loaded.loaded());
     const MainControls& c = controls_;
     for (QWidget* w : {static_cast<QWidget*>(c.tree), static_cast<QWidget*>(c.start),
-                       static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal)})
+                       static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal),
+                       static_cast<QWidget*>(c.print)})
         w->setEnabled(!locked);
 }
 

@@ -61,6 +61,7 @@ struct Program {
     DisplaySettings display;
     BoardState board;
     int displayDialogColumn = 0; // the column the display dialog shows, kept across openings
+    int analysisView = 0;        // the run analysis view last used (AnalysisView), kept likewise
 
     // A file name of the program resolved against the working folder.
     std::string path(std::string_view name) const;

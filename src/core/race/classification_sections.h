@@ -42,10 +42,14 @@ struct RoundEntry {
     int points = 0;
 };
 
+// A round gathers the drivers of all its heats, which may be more than the category's
+// participants (a heat composition has 220 places); only the first P are stored.
+inline constexpr int kMaxRoundEntries = 220;
+
 struct RoundClassification {
     RankingMode ranking = RankingMode::LapsThenTime;
     PointsScale scale;
-    std::array<RoundEntry, kMaxParticipants> entries;
+    std::array<RoundEntry, kMaxRoundEntries> entries;
 };
 
 // The defaults: laps + time, the default scale for P participants, no entries.

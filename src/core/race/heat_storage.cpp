@@ -12,6 +12,7 @@
 #include "core/race/section_titles.h"
 #include "core/race/starting_grids_section.h"
 #include "core/race/working_race_file.h"
+#include "core/race/write_report.h"
 #include "core/timing/frequency_conflict.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_engine.h"
@@ -37,13 +38,6 @@ bool holdsResults(const CarSlots& slots) {
 void reportMissing(Program& p, bool found, Text message) {
     if (!found)
         p.showError(tx(message));
-}
-
-void reportWrite(Program& p, WriteStatus status, Text titleMissing) {
-    if (status == WriteStatus::FileError)
-        p.showError(tx(Text::ErrRaceFile));
-    else if (status == WriteStatus::TitleNotFound)
-        p.showError(tx(titleMissing));
 }
 
 void applyParameters(RunSession& run, const QualifyingParameters& q, const TrackSettings& track) {
@@ -183,6 +177,25 @@ void loadQualifyingHeat(Program& p, int category, int round, int heat) {
     p.io.screen.invalidate(BoardArea::Whole);
 }
 
+void retakeQualifyingParameters(Program& p, int category) {
+    const LoadedRun& l = p.loaded;
+    if (!l.loaded() || isFinalRunTitle(l.sectionTitle.view()) || l.category != category ||
+        p.run.inProgress())
+        return;
+    SectionFile file(p.path(kWorkingRaceFile));
+    if (!file.isOpen()) {
+        p.showError(tx(Text::ErrRaceFile));
+        return;
+    }
+    QualifyingParameters parameters;
+    readQualifyingParameters(file, category, parameters);
+    applyParameters(p.run, parameters, p.track);
+    if (holdsResults(p.slots))
+        rankLoadedRun(p);
+    showRunSettings(p.run);
+    p.io.screen.invalidate(BoardArea::Whole);
+}
+
 void commitHeat(Program& p) {
     LoadedRun& l = p.loaded;
     const bool holds = holdsResults(p.slots);
@@ -222,6 +235,20 @@ void commitHeat(Program& p) {
     setHeatFlag(flags, l.category, l.round, l.heat, holds);
     reportWrite(p, writeHeatFlags(file, flags), kHeatFlagsTitleNotFound);
     l.holdsResults = holds;
+}
+
+void retakeParticipantDetails(Program& p) {
+    if (p.run.inProgress())
+        return;
+    applyTransponders(p);
+    p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
+    if (holdsResults(p.slots)) {
+        rankLoadedRun(p);
+    } else {
+        p.entryCount = buildRankEntries(p.slots, p.entries);
+        clearBoardRows(p.entries, p.entryCount, p.rows);
+    }
+    p.io.screen.invalidate(BoardArea::Whole);
 }
 
 } // namespace racedesk

@@ -1,8 +1,8 @@
 #include "core/race/transfer_files.h"
 
 #include "core/common/field_reader.h"
-#include "core/common/text_file.h"
 #include "core/common/field_writer.h"
+#include "core/common/text_file.h"
 
 #include <algorithm>
 
@@ -22,6 +22,38 @@ bool writeDriverResult(const std::string& path, const CarSlot& car, std::string_
     out.text(summary);
     out.endLine();
     return replaceWholeFile(path, out.contents());
+}
+
+namespace {
+
+// Each line is read on its own, so a short first line never eats into the second.
+void readPassings(std::string_view line, DriverResult& result) {
+    FieldReader reader(line);
+    reader.text(result.name);
+    int laps = 0;
+    if (!reader.integer(laps))
+        return;
+    laps = std::clamp(laps, 0, kLapTableSize - 1);
+    int read = 0;
+    while (read <= laps && reader.integer(result.times[std::size_t(read)]))
+        ++read;
+    result.laps = std::max(0, read - 1);
+}
+
+} // namespace
+
+bool readDriverResult(const std::string& path, DriverResult& result) {
+    result = DriverResult{};
+    std::string contents;
+    if (!readWholeFile(path, contents))
+        return false;
+    FieldReader lines(contents);
+    readPassings(lines.line(), result);
+    FieldReader headings(lines.line());
+    headings.text(result.runTitle);
+    headings.text(result.circuit);
+    headings.text(result.summary);
+    return true;
 }
 
 bool writeHeatComment(const std::string& path, const HeatComment& comment) {

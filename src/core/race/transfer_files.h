@@ -15,6 +15,19 @@ inline constexpr const char* kCommentFile = "CommentaireSerie.res";
 bool writeDriverResult(const std::string& path, const CarSlot& car, std::string_view runTitle,
                        std::string_view circuit, std::string_view summary);
 
+// What that file hands to the analysis: the passing times 0 to 'laps' of one car.
+struct DriverResult {
+    FixedText<40> name;
+    int laps = 0;
+    std::array<RaceTime, kLapTableSize> times{};
+    FixedText<128> runTitle;
+    FixedText<40> circuit;
+    FixedText<105> summary;
+};
+// False when the file cannot be opened, the record then empty. A cut or damaged file gives
+// the laps whose passing times are all there, so no lap is made of a time never read.
+bool readDriverResult(const std::string& path, DriverResult& result);
+
 // The heat comment for its dialog: the track condition and the comment on one line.
 struct HeatComment {
     FixedText<6> condition{"Sec"}; // "Sec", "Pluie" or "Glace"

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/platform/canvas.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -65,6 +66,11 @@ struct ColumnRule {
 
 using PrintRow = std::vector<std::string>; // one text per column, Windows-1252
 
+struct PrintDocument;
+// The table of page `page` (from 0) drawn by the document itself, lines and rows, for a table
+// that is not a list of equal rows; the frame draws everything else.
+using TableDrawing = std::function<void(Canvas& canvas, const PrintDocument& document, int page)>;
+
 // Everything a printed list needs; the frame draws it page after page.
 struct PrintDocument {
     std::string jobName;
@@ -80,6 +86,7 @@ struct PrintDocument {
     bool numberedRows = true; // the row's number in the document, right-aligned
     std::vector<PrintRow> rows;
     int rowsPerPage = 40;
+    TableDrawing drawTable; // none: the frame rules the table and draws the rows
 };
 
 // Rows are cut into pages of rowsPerPage; a document without rows has no page.

@@ -118,9 +118,14 @@ void drawPage(Canvas& canvas, const PrintDocument& document, int page,
     const PageLayout& layout = document.layout;
     canvas.setLogicalWindow(layout.width, layout.height);
     drawBorders(canvas, layout);
-    drawTableLines(canvas, document, rows);
-    drawTitleBlock(canvas, document, page);
-    drawRows(canvas, document, page);
+    if (document.drawTable) {
+        document.drawTable(canvas, document, page);
+        drawTitleBlock(canvas, document, page);
+    } else {
+        drawTableLines(canvas, document, rows);
+        drawTitleBlock(canvas, document, page);
+        drawRows(canvas, document, page);
+    }
     if (document.dated)
         drawText(canvas, layout.dateLine, printDateLine(document, printedAt), printSmallFont());
 }

@@ -15,16 +15,16 @@ const FixedText<7>* referenceOf(const ParticipantTable& participants, const CarS
     return reference;
 }
 
-bool counts(const FixedText<7>& reference) {
-    return !reference.empty() && std::strncmp(reference.c_str(), "2.4Ghz", 7) != 0;
-}
-
 } // namespace
+
+bool canConflict(const FrequencyText& frequency) {
+    return !frequency.empty() && std::strncmp(frequency.c_str(), "2.4Ghz", 7) != 0;
+}
 
 bool checkFrequencyConflict(const CarSlots& slots, const ParticipantTable& participants) {
     for (const CarSlot& slot : slots) {
         const FixedText<7>* reference = referenceOf(participants, slot);
-        if (reference == nullptr || !counts(*reference))
+        if (reference == nullptr || !canConflict(*reference))
             continue;
         int sharing = 0;
         for (const CarSlot& other : slots) {

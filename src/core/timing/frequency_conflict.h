@@ -4,6 +4,10 @@
 
 namespace racedesk {
 
+// Whether a first frequency can clash with another driver's: an empty one or "2.4Ghz" (spread
+// spectrum) never does.
+bool canConflict(const FrequencyText& frequency);
+
 // True when two drivers of the run share the first radio frequency of their participant
 // entry. Empty frequencies and "2.4Ghz" (spread spectrum, no conflict) never count.
 bool checkFrequencyConflict(const CarSlots& slots, const ParticipantTable& participants);

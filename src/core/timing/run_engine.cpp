@@ -317,6 +317,11 @@ void clearRunResults(Program& p) {
     p.loaded.comment.clear();
 }
 
+void showRunSettings(RunSession& run) {
+    setDurationText(run);
+    setCountdownText(run, run.countdownSeconds);
+}
+
 void prepareRun(Program& p) {
     RunSession& run = p.run;
     run.ready = true;

@@ -27,6 +27,9 @@ void manualPassing(Program& p, int carNumber);
 
 // Makes the run ready from its slots: no laps, clocks at zero, the rows rebuilt.
 void prepareRun(Program& p);
+// The board's set duration ("%d:%02d:00" or "%d tours") and countdown ("%ds") from the run's
+// settings, for a run whose settings changed while it stays on the board.
+void showRunSettings(RunSession& run);
 // What clear does once the director said yes: the run made ready, "DetailResultats.res"
 // written from the cleared slots, the summary "." and the comment emptied.
 void clearRunResults(Program& p);

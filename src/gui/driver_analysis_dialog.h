@@ -1,0 +1,12 @@
+#pragma once
+
+class QWidget;
+
+namespace racedesk {
+
+struct Program;
+
+// "DETAILRESULTATS": the analysis of the driver whose run "ResultatPilote.res" holds.
+void runDriverAnalysis(Program&, QWidget* parent);
+
+} // namespace racedesk
