@@ -157,8 +157,11 @@ bool writeDatabases(const std::filesystem::path& folder) {
         frequencies[i].frequency = known[i];
     TransponderPackTable packs;
     packs[0].name = "CLUB";
-    for (int i = 0; i < kPackTransponderCount; ++i)
-        packs[0].transponders[std::size_t(i)] = std::to_string(55'001 + i).insert(0, "0");
+    for (int i = 0; i < kPackTransponderCount; ++i) {
+        char number[16];
+        std::snprintf(number, sizeof number, "%06d", 55'001 + i);
+        packs[0].transponders[std::size_t(i)] = number;
+    }
     auto path = [&](const char* name) { return (folder / name).string(); };
     return writeCircuits(path(kCircuitsFile), circuits) && writeClubs(path(kClubsFile), *clubs) &&
            writeDrivers(path(kDriversFile), *drivers) &&

@@ -1,5 +1,7 @@
 #include "core/qualifying/classification_format.h"
 
+#include "core/common/text_builder.h"
+
 #include <cstdio>
 
 namespace racedesk {
@@ -9,7 +11,11 @@ std::string numberText(int value) {
 }
 
 std::string roundTag(int round) {
-    return round == 0 ? std::string() : "(" + std::to_string(round) + ")";
+    if (round == 0)
+        return {};
+    char text[16];
+    TextBuilder(text, sizeof text).put('(').number(round).put(')');
+    return text;
 }
 
 std::string fullTimeText(RaceTime time) {
