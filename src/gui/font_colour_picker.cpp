@@ -18,26 +18,26 @@
 namespace racedesk {
 namespace {
 
-QFont qFontOf(const FontSpec& spec) {
-    QFont font(toQString(spec.face.view()));
-    if (spec.height > 0)
-        font.setPointSizeF(pointsOfPixels(spec.height));
-    font.setWeight(QFont::Weight(spec.weight > 0 ? std::min(spec.weight, 1000) : 400));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont qFontOf(const FontSpec& fontSpec) {
+    QFont font(toQString(fontSpec.face.view()));
+    if (fontSpec.height > 0)
+        font.setPointSizeF(pointsOfPixels(fontSpec.height));
+    font.setWeight(QFont::Weight(fontSpec.weight > 0 ? std::min(fontSpec.weight, 1000) : 400));
+    font.setItalic(fontSpec.italic);
+    font.setUnderline(fontSpec.underline);
+    font.setStrikeOut(fontSpec.strikeOut);
     return font;
 }
 
 FontSpec fontSpecOf(const QFont& font) {
-    FontSpec spec;
-    spec.face = fromQString(font.family());
-    spec.height = font.pixelSize() > 0 ? font.pixelSize() : pixelsOfPoints(font.pointSizeF());
-    spec.weight = font.weight();
-    spec.italic = font.italic();
-    spec.underline = font.underline();
-    spec.strikeOut = font.strikeOut();
-    return spec;
+    FontSpec fontSpec;
+    fontSpec.face = fromQString(font.family());
+    fontSpec.height = font.pixelSize() > 0 ? font.pixelSize() : pixelsOfPoints(font.pointSizeF());
+    fontSpec.weight = font.weight();
+    fontSpec.italic = font.italic();
+    fontSpec.underline = font.underline();
+    fontSpec.strikeOut = font.strikeOut();
+    return fontSpec;
 }
 
 QIcon swatchIcon(const QColor& colour) {

@@ -15,13 +15,14 @@
 namespace racedesk {
 namespace {
 
-QFont toQFont(const FontSpec& spec) {
-    QFont font(toQString(spec.face.view()));
-    font.setPixelSize(std::max(1, spec.height));
-    font.setWeight(QFont::Weight(std::clamp(spec.weight <= 0 ? 400 : spec.weight, 100, 900)));
-    font.setItalic(spec.italic);
-    font.setUnderline(spec.underline);
-    font.setStrikeOut(spec.strikeOut);
+QFont toQFont(const FontSpec& fontSpec) {
+    QFont font(toQString(fontSpec.face.view()));
+    font.setPixelSize(std::max(1, fontSpec.height));
+    font.setWeight(
+        QFont::Weight(std::clamp(fontSpec.weight <= 0 ? 400 : fontSpec.weight, 100, 900)));
+    font.setItalic(fontSpec.italic);
+    font.setUnderline(fontSpec.underline);
+    font.setStrikeOut(fontSpec.strikeOut);
     return font;
 }
 
@@ -93,17 +94,17 @@ int QtCanvas::textWidth(std::string_view text, const FontSpec& font) {
     return this->font(font).metrics.horizontalAdvance(toQString(text));
 }
 
-const QtCanvas::MeasuredFont& QtCanvas::font(const FontSpec& spec) {
+const QtCanvas::MeasuredFont& QtCanvas::font(const FontSpec& fontSpec) {
     const QString key = QString("%1/%2/%3/%4%5%6")
-                            .arg(toQString(spec.face.view()))
-                            .arg(spec.height)
-                            .arg(spec.weight)
-                            .arg(int(spec.italic))
-                            .arg(int(spec.underline))
-                            .arg(int(spec.strikeOut));
+                            .arg(toQString(fontSpec.face.view()))
+                            .arg(fontSpec.height)
+                            .arg(fontSpec.weight)
+                            .arg(int(fontSpec.italic))
+                            .arg(int(fontSpec.underline))
+                            .arg(int(fontSpec.strikeOut));
     auto it = fonts_.find(key);
     if (it == fonts_.end()) {
-        const QFont f = toQFont(spec);
+        const QFont f = toQFont(fontSpec);
         it = fonts_.insert(key, MeasuredFont{f, QFontMetrics(f, painter_.device())});
     }
     return *it;

@@ -36,7 +36,7 @@ private:
     const QImage& image(const char* file);
     // Fonts and their metrics are made once per canvas: a board paint uses a handful of fonts
     // for some two hundred texts.
-    const MeasuredFont& font(const FontSpec& spec);
+    const MeasuredFont& font(const FontSpec& fontSpec);
 
     QPainter& painter_;
     QString folder_;
