@@ -1,0 +1,346 @@
+#include "core/app/program.h"
+#include "core/app/startup.h"
+#include "core/app/working_folder.h"
+#include "core/common/cp1252.h"
+#include "core/race/heat_section.h"
+#include "core/race/qualifying_parameters_section.h"
+#include "core/race/race_header.h"
+#include "core/race/section_titles.h"
+#include "core/race/tree_codes.h"
+#include "core/race/working_race_file.h"
+#include "core/timing/board_layout.h"
+#include "core/timing/interface_settings.h"
+#include "core/timing/link_supervision.h"
+#include "gui/board_widget.h"
+#include "gui/main_window.h"
+#include "gui/modal_driver.h"
+#include "gui/race_tree_view.h"
+#include "gui/screen_relay.h"
+#include "kt-sim/control/sim_process.h"
+#include "pdf_reader.h"
+#include "platform/qt_serial_port.h"
+#include "platform/system_clock.h"
+#include "support/recording_sound_player.h"
+#include "support/scripted_dialogs.h"
+#include "support/temp_folder.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QLineEdit>
+#include <QPrintDialog>
+#include <QPrinter>
+#include <QPushButton>
+#include <QTest>
+#include <QTreeWidget>
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <map>
+#include <memory>
+#include <string>
+#include <vector>
+
+namespace racedesk {
+namespace {
+
+using test::pdfText;
+
+// The sample's first category, its transponders 012301 to 012312.
+constexpr int kCategory = 1;
+constexpr int kFirstTransponder = 12301;
+constexpr int kCars = 12;
+constexpr int kRounds = 3;
+constexpr int kHeats = 2;
+constexpr int kLapsPerRun = 3;
+// Longer than the sample track's three seconds of protection, so that every passing is a
+// lap; short enough that a heat of three laps lasts about eleven seconds.
+constexpr int kLapMs = 3600;
+constexpr int kJitterMs = 300;
+constexpr int kRunTimeoutMs = 45000;
+
+std::string transponderList() {
+    std::string list;
+    for (int i = 0; i < kCars; ++i)
+        list += (i ? "," : "") + std::to_string(kFirstTransponder + i);
+    return list;
+}
+
+struct DriverRun {
+    int laps = 0;
+    RaceTime total = 0;
+};
+
+// The sample meeting as a director runs it: the window on the real serial port and clock,
+// its own 10 ms tick, and kt-sim as the decoder with the sample's cars lapping. Message boxes,
+// file choices and sounds are the usual fakes.
+class SampleMeetingRun : public ::testing::Test {
+protected:
+    static constexpr const char* kPort = "COM49";
+
+    void SetUp() override {
+        installShippedDefaults(RACEDESK_SHARE_DIR, folder.path(), SpokenLanguage::French);
+        ASSERT_TRUE(folder.exists("Exemple.race"));
+        sim = std::make_unique<ktsim::SimProcess>(
+            KT_SIM_PATH, folder.path(),
+            std::vector<std::string>{"--port", kPort, "--kt2", "--cars", std::to_string(kCars),
+                                     "--transponders", transponderList(), "--lap-ms",
+                                     std::to_string(kLapMs), "--jitter-ms",
+                                     std::to_string(kJitterMs)});
+        ASSERT_TRUE(sim->started() && sim->waitFor({"ready"}, 1, 5000));
+        InterfaceSettings settings;
+        settings.portName = kPort;
+        settings.type = kTypeKt2;
+        ASSERT_TRUE(writeInterfaceSettings(program.path(kInterfaceSettingsFile), settings));
+
+        startUp(program);
+        window =
+            std::make_unique<MainWindow>(program, AppFolders{QString::fromStdString(folder.path()),
+                                                             RACEDESK_SHARE_DIR "/icons"});
+        screen.setTarget(window.get());
+        window->resize(1366, 768);
+        window->show();
+        startDecoderLink(program);
+        window->startTick();
+        tree = static_cast<QTreeWidget*>(window->findChild<QWidget*>("4000"));
+    }
+
+    void TearDown() override {
+        window.reset();
+        sim.reset();
+        serial.close();
+    }
+
+    std::string raceFile() const { return program.path(kWorkingRaceFile); }
+
+    // "Charger" with the sample chosen, and short heats of a few laps for the test's sake.
+    void loadSample() {
+        dialogs.files = {folder.file("Exemple.race")};
+        dialogs.answers = {Answer::No};
+        window->action(1002)->trigger();
+        QualifyingParameters quick;
+        quick.duration = DurationMode::Laps;
+        quick.laps = kLapsPerRun;
+        quick.countdownSeconds = 2;
+        quick.restMinutes = 0;
+        SectionFile race(raceFile());
+        ASSERT_EQ(writeQualifyingParameters(race, kCategory, quick), WriteStatus::Written);
+    }
+
+    // Selects the category's item as the director does, its branches opened first.
+    void select(int normalised) {
+        const int round = (normalised - kQualifyingItem) / 100;
+        for (int branch : {kCategoryItem, kQualifyingItem, kQualifyingItem + 100 * round}) {
+            if (QTreeWidgetItem* item = window->raceTree()->itemOf(itemCode(kCategory, branch)))
+                item->setExpanded(true);
+        }
+        QTreeWidgetItem* item = window->raceTree()->itemOf(itemCode(kCategory, normalised));
+        ASSERT_NE(item, nullptr) << normalised;
+        tree->setCurrentItem(item);
+        QApplication::processEvents();
+    }
+
+    // Start, then the tick's own timer until every car has finished its laps.
+    void runHeat(int round, int heat) {
+        select(kQualifyingItem + 100 * round + heat);
+        ASSERT_TRUE(program.run.ready) << "heat " << round << "." << heat;
+        QTest::mouseClick(static_cast<QPushButton*>(window->findChild<QWidget*>("2001")),
+                          Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return program.run.running; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !program.run.inProgress(); }, kRunTimeoutMs));
+        for (int i = 0; i < kCars / kHeats; ++i) {
+            const CarSlot& s = program.slots[std::size_t(i)];
+            EXPECT_TRUE(s.finished) << s.name.view();
+            EXPECT_GE(s.laps, kLapsPerRun - 1) << s.name.view();
+            EXPECT_LE(s.laps, kLapsPerRun) << s.name.view();
+            // The decoder's own clock times the laps: none lost, none merged with the next.
+            for (int j = 1; j <= s.laps; ++j) {
+                EXPECT_GE(s.lapTimes[std::size_t(j)], kLapMs - kJitterMs - 5) << s.name.view();
+                EXPECT_LE(s.lapTimes[std::size_t(j)], kLapMs + kJitterMs + 5) << s.name.view();
+            }
+            results[round][cp1252ToUtf8(s.name.view())] = {s.laps, s.totalTime};
+        }
+    }
+
+    // The board row of the driver, -1 when he has none.
+    int rowOf(std::string_view name) const {
+        for (int i = 0; i < program.entryCount; ++i) {
+            if (program.rows[std::size_t(i)].name == name)
+                return i;
+        }
+        return -1;
+    }
+
+    void clickCell(int row, int column, Qt::KeyboardModifiers modifiers = Qt::NoModifier) {
+        const Rect r = window->board()->layout().cell(row, column);
+        QTest::mouseClick(window->board(), Qt::LeftButton, modifiers,
+                          {(r.left + r.right) / 2, (r.top + r.bottom) / 2});
+        QApplication::processEvents();
+    }
+
+    // The next print dialog prints to this PDF file.
+    void printNextTo(const std::string& pdf) {
+        test::whenModal([](QWidget& w) { return qobject_cast<QPrintDialog*>(&w) != nullptr; },
+                        [pdf](QWidget& w) {
+                            auto& dialog = static_cast<QPrintDialog&>(w);
+                            dialog.printer()->setOutputFileName(QString::fromStdString(pdf));
+                            dialog.done(QDialog::Accepted);
+                        });
+    }
+
+    // The round's drivers in the order of laps, then total time.
+    std::vector<std::string> roundOrder(int round) const {
+        std::vector<std::string> names;
+        for (const auto& [name, run] : results.at(round))
+            names.push_back(name);
+        const auto& runs = results.at(round);
+        std::stable_sort(names.begin(), names.end(), [&runs](const auto& a, const auto& b) {
+            const DriverRun& x = runs.at(a);
+            const DriverRun& y = runs.at(b);
+            return x.laps != y.laps ? x.laps > y.laps : x.total < y.total;
+        });
+        return names;
+    }
+
+    static void expectInOrder(const std::string& text, const std::vector<std::string>& names) {
+        std::size_t at = 0;
+        for (const std::string& name : names) {
+            const std::size_t found = text.find(name, at);
+            ASSERT_NE(found, std::string::npos) << name << " out of order in\n" << text;
+            at = found + name.size();
+        }
+    }
+
+    test::TempFolder folder;
+    SystemClock clock;
+    QtSerialPort serial{folder.path()};
+    test::RecordingSoundPlayer sound;
+    test::ScriptedDialogs dialogs;
+    ScreenRelay screen;
+    Program program{Platform{clock, serial, sound, dialogs, screen}, folder.path()};
+    std::unique_ptr<ktsim::SimProcess> sim;
+    std::unique_ptr<MainWindow> window;
+    QTreeWidget* tree = nullptr;
+    std::map<int, std::map<std::string, DriverRun>> results; // by round, by driver (UTF-8)
+};
+
+TEST_F(SampleMeetingRun, aHeatIsTimedCorrectedPrintedAndAnalysedAndTheCorrectionIsStored) {
+    ASSERT_NO_FATAL_FAILURE(loadSample());
+    ASSERT_NO_FATAL_FAILURE(runHeat(1, 1));
+
+    bool detailed = false;
+    test::whenModal([](QWidget& w) { return qobject_cast<QDialog*>(&w) != nullptr; },
+                    [&detailed](QWidget& w) {
+                        detailed =
+                            w.windowTitle() == QString::fromUtf8("Résultats détaillés série");
+                        static_cast<QDialog&>(w).reject();
+                    });
+    window->action(6103)->trigger();
+    EXPECT_TRUE(detailed);
+
+    // The last driver on the board is given nine laps: he leads once the board is ranked.
+    ASSERT_EQ(program.entryCount, kCars / kHeats);
+    const int last = program.entryCount - 1;
+    const std::string corrected = cp1252ToUtf8(program.rows[std::size_t(last)].name.view());
+    window->action(6102)->trigger();
+    clickCell(last, kLapsColumn);
+    auto* laps = window->board()->findChild<QLineEdit*>("6201");
+    ASSERT_NE(laps, nullptr);
+    laps->selectAll();
+    QTest::keyClicks(laps, "9");
+
+    const std::string resultsPdf = folder.file("run.pdf");
+    printNextTo(resultsPdf);
+    QTest::mouseClick(static_cast<QPushButton*>(window->findChild<QWidget*>("6000")),
+                      Qt::LeftButton);
+    const std::string printed = pdfText(resultsPdf);
+    EXPECT_NE(printed.find("Qualifications : Manche1 - Série1"), std::string::npos) << printed;
+    std::vector<std::string> order = {corrected};
+    for (int i = 1; i < program.entryCount; ++i)
+        order.push_back(cp1252ToUtf8(program.rows[std::size_t(i)].name.view()));
+    expectInOrder(printed, order);
+    EXPECT_EQ(program.rows[0].name.view(), utf8ToCp1252(corrected));
+
+    const std::string leader = cp1252ToUtf8(program.rows[1].name.view());
+    const std::string analysisPdf = folder.file("analysis.pdf");
+    test::whenModal([](QWidget& w) { return w.findChild<QWidget*>("6510") != nullptr; },
+                    [&analysisPdf, this](QWidget& w) {
+                        printNextTo(analysisPdf);
+                        test::clickButton(w, "6510");
+                        test::clickButton(w, "1");
+                    });
+    clickCell(1, kNameColumn, Qt::ControlModifier);
+    const std::string analysis = pdfText(analysisPdf);
+    EXPECT_NE(analysis.find(leader), std::string::npos) << analysis;
+
+    ASSERT_NO_FATAL_FAILURE(select(kQualifyingItem + 100 + 2)); // leaving the heat stores it
+    SectionFile race(raceFile());
+    StoredRun stored;
+    ASSERT_TRUE(readStoredRun(race, heatTitle(kCategory, 1, 1), stored));
+    const auto car = std::find_if(stored.cars.begin(), stored.cars.end(), [&](const auto& c) {
+        return c.name.view() == utf8ToCp1252(corrected);
+    });
+    ASSERT_NE(car, stored.cars.end());
+    EXPECT_EQ(car->laps, 9);
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+}
+
+TEST_F(SampleMeetingRun, theWholeQualifyingOfACategoryRunsAndItsClassificationsPrint) {
+    ASSERT_NO_FATAL_FAILURE(loadSample());
+    for (int round = 1; round <= kRounds; ++round) {
+        for (int heat = 1; heat <= kHeats; ++heat)
+            ASSERT_NO_FATAL_FAILURE(runHeat(round, heat));
+    }
+    for (int round = 1; round <= kRounds; ++round) {
+        const std::string pdf = folder.file("round" + std::to_string(round) + ".pdf");
+        test::whenDialogWith("4701", [this, &pdf](QWidget& d) {
+            printNextTo(pdf);
+            test::clickButton(d, "4709");
+            test::clickButton(d, "1");
+        });
+        ASSERT_NO_FATAL_FAILURE(select(kClassificationsItem + round));
+        const std::vector<std::string> order = roundOrder(round);
+        ASSERT_EQ(order.size(), std::size_t(kCars));
+        expectInOrder(pdfText(pdf), order);
+        // The winner of a round of twelve has twelve plus five points.
+        SectionFile race(raceFile());
+        const auto body = race.body(roundClassificationTitle(kCategory, round));
+        ASSERT_TRUE(body.has_value());
+        const std::string lines(*body);
+        const std::size_t second = lines.find("\r\n") + 2;
+        const std::string winner = lines.substr(second, lines.find("\r\n", second) - second);
+        EXPECT_EQ(winner.rfind(utf8ToCp1252(order.front()) + "\t", 0), 0u) << winner;
+        EXPECT_EQ(winner.substr(winner.size() - 4), "\t17\t") << winner;
+    }
+
+    const std::string overallPdf = folder.file("overall.pdf");
+    test::whenDialogWith("4801", [this, &overallPdf](QWidget& d) {
+        printNextTo(overallPdf);
+        test::clickButton(d, "4804");
+        test::clickButton(d, "1");
+    });
+    ASSERT_NO_FATAL_FAILURE(select(kOverallClassificationItem));
+    RaceHeader header;
+    ASSERT_TRUE(readRaceHeader(raceFile(), header));
+    EXPECT_EQ(header.categories[0].finalsState, 1);
+    const std::string overall = pdfText(overallPdf);
+    std::vector<std::string> winners;
+    for (int round = 1; round <= kRounds; ++round)
+        winners.push_back(roundOrder(round).front());
+    // Counting each driver's best round, the first overall won a round.
+    std::size_t first = std::string::npos;
+    std::string top;
+    for (const auto& [name, run] : results.at(1)) {
+        const std::size_t at = overall.find(name);
+        ASSERT_NE(at, std::string::npos) << name << "\n" << overall;
+        if (at < first) {
+            first = at;
+            top = name;
+        }
+    }
+    EXPECT_NE(std::find(winners.begin(), winners.end(), top), winners.end()) << overall;
+    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+}
+
+} // namespace
+} // namespace racedesk
