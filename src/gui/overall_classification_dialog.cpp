@@ -5,7 +5,6 @@
 #include "core/qualifying/classification_storage.h"
 #include "gui/classification_look.h"
 #include "gui/painted_panel.h"
-#include "platform/qt_printing.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -87,19 +86,8 @@ private:
     }
 
     void buildButtons() {
-        auto* validate =
-            addControl<QPushButton>(dialog_, 1, ClassificationText::Validate, {660, 680, 110, 32});
-        auto* cancel = addButton(dialog_, 2, Text::ButtonCancel, {780, 680, 110, 32});
-        QObject::connect(validate, &QPushButton::clicked, [this] {
-            confirmOverallClassification(p_, *s_);
-            dialog_.accept();
-        });
-        QObject::connect(cancel, &QPushButton::clicked, &dialog_, &QDialog::reject);
-        editable_.push_back(validate);
-        const bool readOnly = s_->context.readOnly();
-        for (QWidget* control : editable_)
-            control->setEnabled(!readOnly);
-        (readOnly ? cancel : validate)->setDefault(true);
+        addClassificationButtons(dialog_, {660, 680, 110, 32}, editable_, s_->context.readOnly(),
+                                 [this] { confirmOverallClassification(p_, *s_); });
     }
 
     void tieBreak(RankingMode mode) {
@@ -108,11 +96,7 @@ private:
     }
 
     void print() {
-        const PrintDocument document = overallClassificationPrintout(*s_);
-        if (document.rows.empty())
-            return;
-        QtPrinter printer(&dialog_, folder(), p_.io.clock);
-        printer.print(document);
+        printClassification(dialog_, folder(), p_.io.clock, overallClassificationPrintout(*s_));
     }
 
     Program& p_;

@@ -6,7 +6,6 @@
 #include "core/qualifying/round_classification.h"
 #include "gui/classification_look.h"
 #include "gui/painted_panel.h"
-#include "platform/qt_printing.h"
 
 #include <QDialog>
 #include <QGroupBox>
@@ -120,19 +119,8 @@ private:
     }
 
     void buildButtons() {
-        auto* validate =
-            addControl<QPushButton>(dialog_, 1, ClassificationText::Validate, {460, 650, 110, 32});
-        auto* cancel = addButton(dialog_, 2, Text::ButtonCancel, {580, 650, 110, 32});
-        QObject::connect(validate, &QPushButton::clicked, [this] {
-            confirmRoundClassification(p_, *s_);
-            dialog_.accept();
-        });
-        QObject::connect(cancel, &QPushButton::clicked, &dialog_, &QDialog::reject);
-        editable_.push_back(validate);
-        const bool readOnly = s_->context.readOnly();
-        for (QWidget* control : editable_)
-            control->setEnabled(!readOnly);
-        (readOnly ? cancel : validate)->setDefault(true);
+        addClassificationButtons(dialog_, {460, 650, 110, 32}, editable_, s_->context.readOnly(),
+                                 [this] { confirmRoundClassification(p_, *s_); });
     }
 
     void rank(RankingMode mode) {
@@ -142,11 +130,7 @@ private:
     }
 
     void print() {
-        const PrintDocument document = roundClassificationPrintout(*s_);
-        if (document.rows.empty())
-            return;
-        QtPrinter printer(&dialog_, folder(), p_.io.clock);
-        printer.print(document);
+        printClassification(dialog_, folder(), p_.io.clock, roundClassificationPrintout(*s_));
     }
 
     Program& p_;

@@ -34,6 +34,15 @@ struct FontSpec {
     bool strikeOut = false;
 };
 
+// The face every drawing and printout of the program uses, at a height and a weight.
+inline FontSpec arialFont(int height, int weight = 400) {
+    FontSpec font;
+    font.face = "Arial";
+    font.height = height;
+    font.weight = weight;
+    return font;
+}
+
 struct Rect {
     int left = 0;
     int top = 0;

@@ -7,6 +7,7 @@
 #include "core/race/participants_section.h"
 #include "core/race/section_titles.h"
 #include "core/race/working_race_file.h"
+#include "core/race/write_report.h"
 
 #include <memory>
 
@@ -15,10 +16,7 @@ namespace {
 
 // Reports a write that did not happen; true when it did.
 bool written(Program& p, WriteStatus status, Text titleMissing) {
-    if (status == WriteStatus::FileError)
-        p.showError(tx(Text::ErrRaceFile));
-    else if (status == WriteStatus::TitleNotFound)
-        p.showError(tx(titleMissing));
+    reportWrite(p, status, titleMissing);
     return status == WriteStatus::Written;
 }
 

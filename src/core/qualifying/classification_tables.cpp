@@ -23,25 +23,17 @@ struct Column {
     bool subColumn = false;
 };
 
-FontSpec arial(int height, int weight = 400) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    font.weight = weight;
-    return font;
-}
-
 FontSpec titleFont() {
-    return arial(20, 700);
+    return arialFont(20, 700);
 }
 FontSpec headerFont() {
-    return arial(16, 700);
+    return arialFont(16, 700);
 }
 FontSpec rowFont() {
-    return arial(16);
+    return arialFont(16);
 }
 FontSpec tagFont() {
-    return arial(13);
+    return arialFont(13);
 }
 
 int textX(const ScreenTable& t, const Column& c) {

@@ -33,13 +33,6 @@ constexpr int kColumnRules[] = {kArrowsLeft,
                                 kFrequenciesLeft + 3 * kFrequencyWidth,
                                 kFrequenciesLeft + 4 * kFrequencyWidth};
 
-FontSpec arial(int height) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    return font;
-}
-
 int frequencyLeft(int index) {
     return kFrequenciesLeft + kFrequencyWidth * index;
 }
@@ -138,11 +131,11 @@ void paintRules(Canvas& canvas, const CompositionDialog& d, Point o, int rows) {
 } // namespace
 
 FontSpec compositionHeaderFont() {
-    return arial(16);
+    return arialFont(16);
 }
 
 FontSpec compositionRowFont() {
-    return arial(15);
+    return arialFont(15);
 }
 
 void paintCompositionTable(Canvas& canvas, const CompositionDialog& d, Point origin) {

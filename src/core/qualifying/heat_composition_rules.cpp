@@ -1,11 +1,13 @@
 #include "core/qualifying/heat_composition_rules.h"
 
 #include "core/app/program.h"
+#include "core/common/leading_number.h"
 #include "core/qualifying/composition_texts.h"
 #include "core/race/heat_storage.h"
 #include "core/race/participants_section.h"
 #include "core/race/section_titles.h"
 #include "core/race/working_race_file.h"
+#include "core/race/write_report.h"
 #include "core/timing/frequency_conflict.h"
 
 #include <algorithm>
@@ -17,17 +19,6 @@ namespace {
 
 CategoryEntry& entryOf(Program& p, const CompositionDialog& d) {
     return p.header.categories[std::size_t(d.category - 1)];
-}
-
-// The leading digits of a field, at most `digits` of them.
-int leadingNumber(std::string_view text, int digits) {
-    int value = 0;
-    for (std::size_t i = 0; i < text.size() && int(i) < digits; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            break;
-        value = value * 10 + (text[i] - '0');
-    }
-    return value;
 }
 
 void recountHeats(Program& p, CompositionDialog& d) {
@@ -45,13 +36,6 @@ void swapPlaces(Program& p, CompositionDialog& d, int place, int other) {
     std::swap(d.composition.places[std::size_t(place)], d.composition.places[std::size_t(other)]);
     p.io.sound.play(kMoveSound, false);
     recountHeats(p, d);
-}
-
-void reportWrite(Program& p, WriteStatus status, Text titleMissing) {
-    if (status == WriteStatus::FileError)
-        p.showError(tx(Text::ErrRaceFile));
-    else if (status == WriteStatus::TitleNotFound)
-        p.showError(tx(titleMissing));
 }
 
 bool heldDriver(const CarSlot& slot) {

@@ -1,14 +1,11 @@
 #include "core/qualifying/typed_number.h"
 
+#include "core/common/leading_number.h"
+
 namespace racedesk {
 
 TypedNumber typedNumber(const NumberField& field, std::string_view text) {
-    int value = 0;
-    for (std::size_t i = 0; i < text.size() && int(i) < field.digits; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            break;
-        value = value * 10 + (text[i] - '0');
-    }
+    const int value = leadingNumber(text, field.digits);
     if (value > field.high)
         return {field.high, true};
     if (value < field.low)

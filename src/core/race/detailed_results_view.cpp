@@ -37,14 +37,6 @@ constexpr Colour kLineColours[kCarCount] = {
     rgb(0, 90, 130),  rgb(255, 80, 80),   rgb(80, 200, 80), rgb(80, 80, 255), rgb(170, 110, 60),
     rgb(0, 200, 200), rgb(190, 100, 190), rgb(100, 0, 0),   rgb(0, 80, 0),    rgb(0, 0, 0)};
 
-FontSpec arial(int height, int weight = 400) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    font.weight = weight;
-    return font;
-}
-
 Colour colourOf(const DetailedCar& car) {
     return kLineColours[std::size_t(std::clamp(car.line, 1, kCarCount) - 1)];
 }
@@ -79,7 +71,7 @@ void drawPanels(Canvas& canvas) {
 }
 
 void drawLegend(Canvas& canvas, const DetailedResults& results, bool coloured) {
-    const FontSpec font = arial(15);
+    const FontSpec font = arialFont(15);
     const int room = kLapColumnLeft - kLegendLeft - 5;
     for (int i = 0; i < results.carCount; ++i) {
         const DetailedCar& car = results.cars[std::size_t(i)];
@@ -110,7 +102,7 @@ void drawTableGrid(Canvas& canvas, int columns) {
 }
 
 void drawTableHeadings(Canvas& canvas, const DetailedResults& results, int firstColumn) {
-    const FontSpec font = arial(16, 700);
+    const FontSpec font = arialFont(16, 700);
     const int y = kLegendPanel.top + kTextInset;
     drawText(canvas, (kLapColumnLeft + kCarColumnLeft) / 2, y, tx(RunResultsText::LapHeading), font,
              kBlack, Align::Centre);
@@ -128,7 +120,7 @@ void drawTable(Canvas& canvas, const DetailedResults& results, bool lapTimes, in
     const int columns = visibleColumns(results, firstColumn);
     drawTableGrid(canvas, columns);
     drawTableHeadings(canvas, results, firstColumn);
-    const FontSpec font = arial(14);
+    const FontSpec font = arialFont(14);
     for (int r = 0; r < kDetailTableRows; ++r) {
         const int lap = firstLap + 1 + r;
         if (lap > kDetailLaps)
@@ -162,7 +154,7 @@ int positionY(int position, int cars) {
 }
 
 void drawChartGrid(Canvas& canvas, int cars, int firstColumn) {
-    const FontSpec font = arial(14);
+    const FontSpec font = arialFont(14);
     const int lastX = lapX(kDetailTableColumns - 1);
     for (int k = 0; k < kDetailTableColumns; ++k) {
         const int x = lapX(k);
@@ -189,7 +181,7 @@ void drawCurve(Canvas& canvas, const DetailedCar& car, int cars, int firstColumn
     if (count == 0)
         return;
     canvas.polyline(points, count, colourOf(car), 2);
-    const FontSpec font = arial(14);
+    const FontSpec font = arialFont(14);
     const Point end = points[count - 1];
     const int room = kChartPanel.right - 5 - (end.x + 6);
     drawText(canvas, end.x + 6, end.y - 8, fitted(canvas, lineLabel(car), font, room), font,

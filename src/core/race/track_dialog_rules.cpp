@@ -1,9 +1,11 @@
 #include "core/race/track_dialog_rules.h"
 
 #include "core/app/program.h"
+#include "core/common/leading_number.h"
 #include "core/common/texts.h"
 #include "core/race/section_lines.h"
 #include "core/race/working_race_file.h"
+#include "core/race/write_report.h"
 
 #include <algorithm>
 #include <span>
@@ -77,13 +79,7 @@ const CircuitRecord* selectedCircuit(const TrackDialog& d) {
 }
 
 int protectionSecondsOf(std::string_view text) {
-    int seconds = 0;
-    for (std::size_t i = 0; i < text.size() && i < std::size_t(kProtectionDigits); ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            break;
-        seconds = seconds * 10 + (text[i] - '0');
-    }
-    return std::max(seconds, kMinProtectionSeconds);
+    return std::max(leadingNumber(text, kProtectionDigits), kMinProtectionSeconds);
 }
 
 void typeProtection(TrackDialog& d, std::string_view typed) {
@@ -93,10 +89,7 @@ void typeProtection(TrackDialog& d, std::string_view typed) {
 bool validateTrackDialog(Program& p, const TrackDialog& d) {
     SectionFile file(p.path(kWorkingRaceFile));
     const WriteStatus status = file.isOpen() ? writeTrack(file, d.track) : WriteStatus::FileError;
-    if (status == WriteStatus::FileError)
-        p.showError(tx(Text::ErrRaceFile));
-    else if (status == WriteStatus::TitleNotFound)
-        p.showError(tx(kTrackTitleNotFound));
+    reportWrite(p, status, kTrackTitleNotFound);
     return status == WriteStatus::Written;
 }
 

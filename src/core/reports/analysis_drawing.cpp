@@ -22,11 +22,7 @@ constexpr int kOutlinePoints = 48;
 } // namespace
 
 FontSpec analysisFont(int height, bool bold) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    font.weight = bold ? 700 : 400;
-    return font;
+    return arialFont(height, bold ? 700 : 400);
 }
 
 std::string lapTimeText(RaceTime t) {

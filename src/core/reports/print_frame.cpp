@@ -11,13 +11,6 @@ namespace {
 constexpr const char* kLogo = "images/logo.bmp";
 constexpr int kOutlinePen = 2;
 
-FontSpec arial(int height) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    return font;
-}
-
 void drawText(Canvas& canvas, Point at, std::string_view text, const FontSpec& font,
               Align align = Align::Left) {
     if (text.empty())
@@ -93,11 +86,11 @@ void drawRows(Canvas& canvas, const PrintDocument& document, int page) {
 } // namespace
 
 FontSpec printMainFont() {
-    return arial(23);
+    return arialFont(23);
 }
 
 FontSpec printSmallFont() {
-    return arial(17);
+    return arialFont(17);
 }
 
 std::string printDateLine(const PrintDocument& document, const LocalDateTime& printedAt) {

@@ -43,16 +43,9 @@ constexpr int kValuesPerGroup = 3;
 constexpr int kRuleGap = 4;
 constexpr int kGroupBoundaryX = 1102;
 
-FontSpec arial(int height) {
-    FontSpec font;
-    font.face = "Arial";
-    font.height = height;
-    return font;
-}
-
 void drawText(Canvas& canvas, int x, int y, std::string_view text, int fontHeight) {
     if (!text.empty())
-        canvas.text(x, y, text, arial(fontHeight), kBlack, Align::Left, false, kWhite);
+        canvas.text(x, y, text, arialFont(fontHeight), kBlack, Align::Left, false, kWhite);
 }
 
 std::string trimmed(std::string_view text) {

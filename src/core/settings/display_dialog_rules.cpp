@@ -1,6 +1,7 @@
 #include "core/settings/display_dialog_rules.h"
 
 #include "core/app/program.h"
+#include "core/common/leading_number.h"
 #include "core/common/texts.h"
 
 #include <algorithm>
@@ -43,13 +44,7 @@ int narrowedColumn(int width) {
 }
 
 int widthOfField(std::string_view text) {
-    int width = 0;
-    for (std::size_t i = 0; i < text.size() && i < kWidthFieldDigits; ++i) {
-        if (text[i] < '0' || text[i] > '9')
-            break;
-        width = width * 10 + (text[i] - '0');
-    }
-    return width;
+    return leadingNumber(text, kWidthFieldDigits);
 }
 
 int pixelsOfPoints(double points) {

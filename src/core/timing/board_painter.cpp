@@ -16,14 +16,6 @@ constexpr Colour kPositionStrip = rgb(255, 255, 200);
 constexpr const char* kLogo = "images/logo.bmp";
 constexpr const char* kFinishFlag = "images/drapeauArrivee.bmp";
 
-FontSpec arial(int height, int weight) {
-    FontSpec f;
-    f.face = "Arial";
-    f.height = height;
-    f.weight = weight;
-    return f;
-}
-
 Colour darkened(Colour c) {
     auto down = [](int v) { return v < 10 ? 0 : v - 10; };
     return rgb(down(redOf(c)), down(greenOf(c)), down(blueOf(c)));
@@ -54,8 +46,8 @@ struct Painter {
         c.bitmap({4, 2, 4 + 196, 2 + 50}, kLogo, false);
         c.fillRect(l.board, d.colours[kBoardBackground]);
         c.text((l.title.left + l.title.right) / 2, l.title.top, "Tarvolin Racedesk",
-               arial(l.title.height(), 700), darkened(d.colours[kBoardBackground]), Align::Centre,
-               false, 0);
+               arialFont(l.title.height(), 700), darkened(d.colours[kBoardBackground]),
+               Align::Centre, false, 0);
     }
 
     void bands() {
@@ -153,18 +145,18 @@ struct Painter {
     void clocks() {
         const RunSession& run = p.run;
         // The texts stand in the middle of their boxes, below the boxes' titles.
-        const FontSpec big = arial(l.y(30), 700);
+        const FontSpec big = arialFont(l.y(30), 700);
         const int y = (l.clockArea.top + l.y(22) + l.clockArea.bottom - big.height) / 2;
         c.text(l.x(185) + 200, y, run.durationText.view(), big, kBlack, Align::Left, false, 0);
         c.text(l.x(310) + 200, y, run.remainingText.view(), big, kClockGreen, Align::Left, false,
                0);
         c.text(l.x(435) + 200, y, run.elapsedText.view(), big, kClockRed, Align::Left, false, 0);
         const Rect& cd = l.countdownArea;
-        const FontSpec huge = arial(l.y(40), 700);
+        const FontSpec huge = arialFont(l.y(40), 700);
         c.text((cd.left + cd.right) / 2, (cd.top + l.y(22) + cd.bottom - huge.height) / 2,
                run.countdownText.view(), huge, kBlack, Align::Centre, false, 0);
         if (run.restPeriod) {
-            const FontSpec small = arial(l.y(22), 700);
+            const FontSpec small = arialFont(l.y(22), 700);
             const Colour colour = run.restElapsed ? kClockRed : kClockGreen;
             const Rect& rest = l.restArea;
             c.text(rest.left + l.x(8), rest.top + l.y(6), run.restMinutesText.view(), small, colour,
