@@ -1,8 +1,8 @@
 #include "core/databases/frequencies.h"
 
 #include "core/common/field_reader.h"
-#include "core/common/text_file.h"
 #include "core/common/field_writer.h"
+#include "core/common/text_file.h"
 
 namespace racedesk {
 

@@ -1,7 +1,7 @@
 #pragma once
 #include "core/common/field_reader.h"
-#include "core/common/text_file.h"
 #include "core/common/field_writer.h"
+#include "core/common/text_file.h"
 
 #include <algorithm>
 #include <span>

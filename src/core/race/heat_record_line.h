@@ -1,7 +1,7 @@
 #pragma once
+#include "core/common/field_writer.h"
 #include "core/common/fixed_text.h"
 #include "core/common/race_time.h"
-#include "core/common/field_writer.h"
 #include "core/race/participant.h"
 #include "core/timing/car_slot.h"
 
