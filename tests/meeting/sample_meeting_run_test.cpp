@@ -57,6 +57,9 @@ constexpr int kLapsPerRun = 3;
 // lap; short enough that a heat of three laps lasts about eleven seconds.
 constexpr int kLapMs = 3600;
 constexpr int kJitterMs = 300;
+// The simulator stamps a passing when it sends it: on a busy machine one lap grows by the
+// delay and the next shrinks by it. A lost passing would double a lap, far beyond this.
+constexpr int kSchedulingSlackMs = 150;
 constexpr int kRunTimeoutMs = 45000;
 
 std::string transponderList() {
@@ -153,10 +156,12 @@ protected:
             EXPECT_TRUE(s.finished) << s.name.view();
             EXPECT_GE(s.laps, kLapsPerRun - 1) << s.name.view();
             EXPECT_LE(s.laps, kLapsPerRun) << s.name.view();
-            // The decoder's own clock times the laps: none lost, none merged with the next.
+            // The decoder's clock times the laps: none lost, none merged with the next.
             for (int j = 1; j <= s.laps; ++j) {
-                EXPECT_GE(s.lapTimes[std::size_t(j)], kLapMs - kJitterMs - 5) << s.name.view();
-                EXPECT_LE(s.lapTimes[std::size_t(j)], kLapMs + kJitterMs + 5) << s.name.view();
+                EXPECT_GE(s.lapTimes[std::size_t(j)], kLapMs - kJitterMs - kSchedulingSlackMs)
+                    << s.name.view();
+                EXPECT_LE(s.lapTimes[std::size_t(j)], kLapMs + kJitterMs + kSchedulingSlackMs)
+                    << s.name.view();
             }
             results[round][cp1252ToUtf8(s.name.view())] = {s.laps, s.totalTime};
         }
