@@ -1,5 +1,7 @@
 #include "core/race/file_image.h"
 
+#include "core/race/write_journal.h"
+
 #include <cstring>
 #include <fcntl.h>
 #include <sys/mman.h>
@@ -26,6 +28,8 @@ bool readAll(int fd, std::string& out, std::size_t size) {
 
 bool FileImage::open(const std::string& path) {
     close();
+    finishInterruptedWrite(path);
+    path_ = path;
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0)
         return false;
@@ -49,7 +53,7 @@ std::string_view FileImage::bytes() const {
 }
 
 bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
-    if (fd_ < 0)
+    if (fd_ < 0 || !writeJournal(path_, offset, bytes))
         return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -59,6 +63,8 @@ bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
             break;
         done += std::size_t(n);
     }
+    if (done == bytes.size())
+        removeJournal(path_);
     // A mapping shows the new bytes by itself as long as the file did not grow.
     if (mapped_ == nullptr || offset + done > size_) {
         unview();

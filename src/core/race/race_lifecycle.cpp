@@ -7,6 +7,7 @@
 #include "core/race/heat_storage.h"
 #include "core/race/track_section.h"
 #include "core/race/working_race_file.h"
+#include "core/race/write_journal.h"
 
 #include <cstdio>
 
@@ -129,6 +130,7 @@ bool loadRace(Program& p, TreeItems& tree) {
                                            Buttons::YesNo, Icon::Question);
     if (answer == Answer::Yes && !saveCurrentRace(p))
         return false;
+    removeJournal(p.path(kWorkingRaceFile)); // belongs to the race being replaced
     if (!replaceWholeFile(p.path(kWorkingRaceFile), race)) {
         showFileError(p, Text::ErrRaceNotLoaded, chosen);
         return false;

@@ -22,7 +22,8 @@ enum class WriteStatus {
 //
 // A writer never writes past an area. An area runs from its body's first byte to the empty
 // line before the next title line (or the end of the file); the whole area is composed in
-// memory and goes to disk in one write, so a crash never leaves half an area. Content that
+// memory and goes to disk in one journalled write, so a process killed at any moment never
+// leaves half an area (file_image.h). Content that
 // does not fit its area has the file rewritten whole, with that area enlarged and every other
 // byte unchanged, under a temporary name renamed over the file.
 class SectionFile {

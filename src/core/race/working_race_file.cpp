@@ -1,9 +1,10 @@
 #include "core/race/working_race_file.h"
 
-#include "core/common/text_file.h"
 #include "core/common/field_writer.h"
+#include "core/common/text_file.h"
 #include "core/race/race_header.h"
 #include "core/race/section_area.h"
+#include "core/race/write_journal.h"
 
 #include <filesystem>
 
@@ -26,10 +27,12 @@ bool createWorkingRaceFile(const std::string& path) {
     std::error_code ignored; // a folder that cannot be made shows as a file that cannot be written
     if (!folder.empty())
         std::filesystem::create_directories(folder, ignored);
+    removeJournal(path); // a write left over from the file this one replaces
     return replaceWholeFile(path, newRaceFileBytes());
 }
 
 CrashCopy saveCrashCopy(const std::string& workingFile, const std::string& crashCopy) {
+    finishInterruptedWrite(workingFile);
     std::string race;
     if (!readWholeFile(workingFile, race))
         return CrashCopy::NoWorkingFile;

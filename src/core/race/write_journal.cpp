@@ -1,0 +1,111 @@
+#include "core/race/write_journal.h"
+
+#include "core/common/text_file.h"
+
+#include <cstdint>
+#include <cstdio>
+#include <fcntl.h>
+#include <unistd.h>
+
+namespace racedesk {
+namespace {
+
+constexpr std::string_view kMagic = "RDJ1";
+constexpr std::size_t kNumber = sizeof(std::uint64_t);
+constexpr std::size_t kHead = 4 + 2 * kNumber; // magic, offset, size
+constexpr std::size_t kTail = kNumber;         // checksum
+
+void putNumber(std::string& out, std::uint64_t value) {
+    for (std::size_t i = 0; i < kNumber; ++i)
+        out.push_back(char(value >> (8 * i) & 0xFF));
+}
+
+std::uint64_t numberAt(std::string_view in, std::size_t at) {
+    std::uint64_t value = 0;
+    for (std::size_t i = 0; i < kNumber; ++i)
+        value |= std::uint64_t(static_cast<unsigned char>(in[at + i])) << (8 * i);
+    return value;
+}
+
+// FNV-1a over everything before the checksum: a journal cut anywhere fails it.
+std::uint64_t checksum(std::string_view bytes) {
+    std::uint64_t hash = 14695981039346656037ULL;
+    for (const char c : bytes) {
+        hash ^= static_cast<unsigned char>(c);
+        hash *= 1099511628211ULL;
+    }
+    return hash;
+}
+
+bool writeAll(int fd, std::string_view bytes, std::size_t offset, bool positioned) {
+    std::size_t done = 0;
+    while (done < bytes.size()) {
+        const ssize_t n = positioned ? ::pwrite(fd, bytes.data() + done, bytes.size() - done,
+                                                off_t(offset + done))
+                                     : ::write(fd, bytes.data() + done, bytes.size() - done);
+        if (n <= 0)
+            return false;
+        done += std::size_t(n);
+    }
+    return true;
+}
+
+// The journal's write when it is whole.
+bool parseJournal(std::string_view journal, std::size_t& offset, std::string_view& bytes) {
+    if (journal.size() < kHead + kTail || journal.substr(0, kMagic.size()) != kMagic)
+        return false;
+    const std::uint64_t size = numberAt(journal, kMagic.size() + kNumber);
+    if (size != journal.size() - kHead - kTail)
+        return false;
+    const std::size_t end = journal.size() - kTail;
+    if (checksum(journal.substr(0, end)) != numberAt(journal, end))
+        return false;
+    offset = std::size_t(numberAt(journal, kMagic.size()));
+    bytes = journal.substr(kHead, std::size_t(size));
+    return true;
+}
+
+} // namespace
+
+std::string journalPath(const std::string& path) {
+    return path + ".journal";
+}
+
+bool writeJournal(const std::string& path, std::size_t offset, std::string_view bytes) {
+    std::string journal(kMagic);
+    putNumber(journal, offset);
+    putNumber(journal, bytes.size());
+    journal.append(bytes);
+    putNumber(journal, checksum(journal));
+    const int fd =
+        ::open(journalPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
+    if (fd < 0)
+        return false;
+    const bool written = writeAll(fd, journal, 0, false);
+    return ::close(fd) == 0 && written;
+}
+
+void removeJournal(const std::string& path) {
+    std::remove(journalPath(path).c_str());
+}
+
+void finishInterruptedWrite(const std::string& path) {
+    std::string journal;
+    if (!readWholeFile(journalPath(path), journal))
+        return;
+    std::size_t offset = 0;
+    std::string_view bytes;
+    if (parseJournal(journal, offset, bytes)) {
+        const int fd = ::open(path.c_str(), O_WRONLY | O_CLOEXEC);
+        if (fd < 0) {
+            removeJournal(path); // the file it was written for is gone
+            return;
+        }
+        const bool written = writeAll(fd, bytes, offset, true);
+        if (::close(fd) != 0 || !written)
+            return;
+    }
+    removeJournal(path);
+}
+
+} // namespace racedesk
