@@ -3,7 +3,6 @@
 #include "platform/qt_printing.h"
 
 #include <QDialog>
-#include <QIcon>
 #include <QPushButton>
 #include <QScrollBar>
 
@@ -11,22 +10,12 @@ namespace racedesk {
 namespace {
 
 constexpr int kScrollBarWidth = 17;
-constexpr int kPrintIconSide = 32;
 constexpr int kButtonStep = 120; // from "Valider" to "Annuler"
 
 } // namespace
 
 QString uiText(ClassificationText id) {
     return QString::fromUtf8(textUtf8(id));
-}
-
-QPushButton* addPrintButton(QWidget& parent, int id, const QString& workingFolder,
-                            const QRect& where) {
-    auto* print = addButton(parent, id, QString(), where);
-    print->setIcon(QIcon(workingFolder + "/images/impression.bmp"));
-    print->setIconSize(QSize(kPrintIconSide, kPrintIconSide));
-    print->setToolTip(uiText(Text::ButtonPrint));
-    return print;
 }
 
 QScrollBar* addTableScrollBar(QWidget& parent, int id, const ScreenTable& table, int rows,

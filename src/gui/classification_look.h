@@ -30,10 +30,6 @@ Control* addControl(QWidget& parent, int id, ClassificationText text, const QRec
     return control;
 }
 
-// The print button shows "images/impression.bmp" of the working folder.
-QPushButton* addPrintButton(QWidget& parent, int id, const QString& workingFolder,
-                            const QRect& where);
-
 // Beside the rows of `table`, shown only when more than 20 rows are listed; `scrolled` gets the
 // first row to show.
 QScrollBar* addTableScrollBar(QWidget& parent, int id, const ScreenTable& table, int rows,

@@ -3,11 +3,17 @@
 #include <QCheckBox>
 #include <QDialog>
 #include <QGroupBox>
+#include <QIcon>
 #include <QLabel>
 #include <QPushButton>
 #include <QRadioButton>
 
 namespace racedesk {
+namespace {
+
+constexpr int kPrintIconSide = 32;
+
+} // namespace
 
 QFont dialogFont(bool bold) {
     QFont font("Arial");
@@ -77,6 +83,19 @@ QCheckBox* addCheck(QWidget& parent, int id, Text text, const QRect& where) {
     auto* check = new QCheckBox(uiText(text), &parent);
     place(check, id, where);
     return check;
+}
+
+QIcon printIcon(const QString& workingFolder) {
+    return QIcon(workingFolder + "/images/impression.bmp");
+}
+
+QPushButton* addPrintButton(QWidget& parent, int id, const QString& workingFolder,
+                            const QRect& where) {
+    auto* print = addButton(parent, id, QString(), where);
+    print->setIcon(printIcon(workingFolder));
+    print->setIconSize(QSize(kPrintIconSide, kPrintIconSide));
+    print->setToolTip(uiText(Text::ButtonPrint));
+    return print;
 }
 
 } // namespace racedesk

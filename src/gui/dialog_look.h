@@ -10,6 +10,7 @@
 class QCheckBox;
 class QDialog;
 class QGroupBox;
+class QIcon;
 class QLabel;
 class QPushButton;
 class QRadioButton;
@@ -40,5 +41,11 @@ QPushButton* addButton(QWidget& parent, int id, const QString& text, const QRect
 QPushButton* addButton(QWidget& parent, int id, Text text, const QRect& where);
 QRadioButton* addRadio(QWidget& parent, int id, Text text, const QRect& where);
 QCheckBox* addCheck(QWidget& parent, int id, Text text, const QRect& where);
+
+// The picture of every print button: "images/impression.bmp" of the working folder.
+QIcon printIcon(const QString& workingFolder);
+// A print button that shows only that picture, with "Imprimer" as its tooltip.
+QPushButton* addPrintButton(QWidget& parent, int id, const QString& workingFolder,
+                            const QRect& where);
 
 } // namespace racedesk

@@ -199,7 +199,7 @@ private:
 
     void addButtons(const QString& folder) {
         auto* print = addButton(*this, 6510, uiText(Text::ButtonPrint), {420, 480, 110, 36});
-        print->setIcon(QIcon(folder + "/images/impression.bmp"));
+        print->setIcon(printIcon(folder));
         connect(print, &QPushButton::clicked, this, [this, folder] {
             QtPrinter printer(this, folder, program_.io.clock);
             printer.print(analysisPrintout(a_.run, a_.range));

@@ -10,8 +10,6 @@
 #include "platform/qt_text.h"
 
 #include <QDialog>
-#include <QDir>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QPushButton>
@@ -27,7 +25,6 @@ constexpr int kWidth = 712;
 constexpr int kHeight = 640;
 constexpr Point kTableOrigin{20, 95};
 constexpr int kScrollBarWidth = 18;
-constexpr const char* kPrintBitmap = "images/impression.bmp";
 
 class CompositionWindow {
 public:
@@ -108,10 +105,7 @@ private:
     }
 
     void buildButtons() {
-        auto* print = addButton(dialog_, 4504, QString(), {640, 10, 52, 52});
-        print->setIcon(QIcon(QDir(folder()).filePath(kPrintBitmap)));
-        print->setIconSize({32, 32});
-        print->setToolTip(uiText(CompositionText::Print));
+        auto* print = addPrintButton(dialog_, 4504, folder(), {640, 10, 52, 52});
         auto* generate =
             addButton(dialog_, 1, uiText(CompositionText::Generate), {462, 590, 110, 34});
         auto* escape = addButton(dialog_, 2, Text::ButtonCancel, {582, 590, 110, 34});

@@ -7,7 +7,6 @@
 #include "platform/qt_text.h"
 
 #include <QDialog>
-#include <QIcon>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -20,8 +19,6 @@ namespace {
 
 constexpr int kWidth = 720;
 constexpr int kHeight = 600;
-constexpr int kPrintIconSide = 32;
-constexpr const char* kPrintBitmap = "images/impression.bmp";
 
 class ParticipantsDialogView {
 public:
@@ -47,10 +44,8 @@ private:
         category->setReadOnly(true);
         count_ = new QLabel(&dialog_);
         place(count_, 4202, {450, 47, 90, 24}, true);
-        auto* print = addButton(dialog_, 4207, QString(), {kWidth - 76, 12, 56, 56});
-        print->setIcon(QIcon(workingFile(p_.workDir, kPrintBitmap)));
-        print->setIconSize({kPrintIconSide, kPrintIconSide});
-        print->setToolTip(uiText(Text::ButtonPrint));
+        auto* print = addPrintButton(dialog_, 4207, QString::fromStdString(p_.workDir),
+                                     {kWidth - 76, 12, 56, 56});
         QObject::connect(print, &QPushButton::clicked, [this] {
             QtPrinter printer(&dialog_, QString::fromStdString(p_.workDir), p_.io.clock);
             printer.print(participantsDocument(d_));

@@ -1,7 +1,6 @@
 #include "gui/participants_look.h"
 
 #include <QDialog>
-#include <QDir>
 
 namespace racedesk {
 
@@ -13,10 +12,6 @@ void setUpDialog(QDialog& dialog, ParticipantsText caption, int width, int heigh
     dialog.setWindowTitle(uiText(caption));
     dialog.setFixedSize(width, height);
     dialog.setFont(dialogFont());
-}
-
-QString workingFile(const std::string& workDir, const char* name) {
-    return QDir(QString::fromStdString(workDir)).filePath(QString::fromUtf8(name));
 }
 
 } // namespace racedesk

@@ -23,7 +23,4 @@ Control* addControl(QWidget& parent, int id, ParticipantsText text, const QRect&
     return control;
 }
 
-// The working folder's file as the dialogs find their bitmaps.
-QString workingFile(const std::string& workDir, const char* name);
-
 } // namespace racedesk

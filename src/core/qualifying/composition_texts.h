@@ -10,7 +10,6 @@ enum class CompositionText {
     Caption,
     DriversPerHeat,
     Rounds,
-    Print,
     Generate,
     TooManyHeats,
     HeatsMustStay,

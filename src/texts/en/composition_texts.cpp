@@ -11,8 +11,6 @@ const char* textUtf8(CompositionText id) {
         return "Drivers per heat";
     case CompositionText::Rounds:
         return "Number of rounds";
-    case CompositionText::Print:
-        return "Print";
     case CompositionText::Generate:
         return "Generate";
     case CompositionText::TooManyHeats:

@@ -11,8 +11,6 @@ const char* textUtf8(CompositionText id) {
         return "Nbre pilotes par série";
     case CompositionText::Rounds:
         return "Nbre de manches";
-    case CompositionText::Print:
-        return "Imprimer";
     case CompositionText::Generate:
         return "Générer";
     case CompositionText::TooManyHeats:
