@@ -86,10 +86,19 @@ std::string QtDialogs::chooseOpenFile(const char* description, const char* patte
 
 void QtDialogs::endTick() {
     inTick_ = false;
-    while (!queue_.isEmpty()) {
-        const Pending m = queue_.takeFirst();
-        show(m);
-    }
+    if (queue_.isEmpty() || showPosted_ || showing_)
+        return;
+    showPosted_ = true;
+    QMetaObject::invokeMethod(
+        &postedTo_, [this] { showQueued(); }, Qt::QueuedConnection);
+}
+
+void QtDialogs::showQueued() {
+    showPosted_ = false;
+    showing_ = true;
+    while (!queue_.isEmpty())
+        show(queue_.takeFirst());
+    showing_ = false;
 }
 
 void QtDialogs::show(const Pending& m) {

@@ -7,6 +7,8 @@
 #include <QSerialPort>
 #include <QThread>
 
+#include <poll.h>
+
 #include <charconv>
 #include <filesystem>
 #include <string_view>
@@ -105,6 +107,8 @@ bool QtSerialPort::openDevice(const std::string& path) {
         return false;
     }
     ++generation_;
+    devicePath_ = path;
+    failedReadsInARow_ = 0;
     port_->clear(QSerialPort::AllDirections);
     // A pseudo-terminal has no modem lines and refuses them; the port works all the same.
     port_->setDataTerminalReady(true);
@@ -162,18 +166,37 @@ void QtSerialPort::drain() {
         const qint64 n = port_->read(chunk_.data(), qint64(chunk_.size()));
         if (n <= 0)
             break;
+        failedReadsInARow_ = 0;
         ring_.push(reinterpret_cast<const std::uint8_t*>(chunk_.data()), int(n), arrival);
     }
+}
+
+// A read that finds nothing is not a device that has gone: a passing read while a
+// keep-alive was being written leaves the port told there is something to read, and the
+// next read finds nothing and reports an error. The device has gone only when its node is
+// no longer there, the line has hung up, or reads keep failing with nothing read between.
+bool QtSerialPort::deviceGone() {
+    if (++failedReadsInARow_ >= kFailedReadsWhenGone)
+        return true;
+    std::error_code ignored;
+    if (!std::filesystem::exists(devicePath_, ignored))
+        return true;
+    pollfd line{int(port_->handle()), 0, 0};
+    return ::poll(&line, 1, 0) == 1 && (line.revents & (POLLHUP | POLLERR | POLLNVAL)) != 0;
 }
 
 // A port whose device has gone (an adapter unplugged, the simulator's terminal closed) keeps
 // signalling that there is something to read and then reads nothing, over and over: it is
 // closed, once the port call that reported it has returned, and every write gives 0 until
-// it is opened again.
+// it is opened again. Any other failed read is forgotten, so that it fails no write.
 void QtSerialPort::onError(int error) {
-    const bool gone = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
-    if (!gone || closePending_ || !port_->isOpen())
+    const bool readFailed = error == QSerialPort::ResourceError || error == QSerialPort::ReadError;
+    if (!readFailed || closePending_ || !port_->isOpen())
         return;
+    if (!deviceGone()) {
+        port_->clearError();
+        return;
+    }
     closePending_ = true;
     const int generation = generation_;
     QMetaObject::invokeMethod(

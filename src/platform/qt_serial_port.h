@@ -31,7 +31,8 @@ std::string serialDevicePath(const std::string& workingFolder, const char* portN
 // waits and its keep-alive loss detection expect. A write waits at most about 100 ms for its
 // bytes to go out and gives 0 when they could not be sent, for instance when the device has
 // gone (an adapter unplugged, the simulator's terminal closed). Such a port closes itself,
-// since it would otherwise keep reporting data that is not there, and isOpen() turns false.
+// since it would otherwise keep reporting data that is not there, and isOpen() turns false;
+// a single read that finds nothing closes nothing.
 //
 // Needs a QCoreApplication, since the reader thread runs an event loop.
 class QtSerialPort : public SerialPort {
@@ -50,6 +51,9 @@ public:
 
     static constexpr int kRingCapacity = 64 * 1024;
     static constexpr int kWriteWaitMs = 100;
+    // Failed reads in a row, with nothing read between them, that tell a device has gone
+    // even when its node is still there and its line has not hung up.
+    static constexpr int kFailedReadsWhenGone = 20;
 
 private:
     // Runs f in the reader thread and waits for its result.
@@ -62,6 +66,7 @@ private:
     int writeDevice(const std::uint8_t* data, int count);
     void drain();
     void onError(int error);
+    bool deviceGone();
 
     std::string workDir_;
     StampedByteRing ring_{kRingCapacity};
@@ -70,10 +75,13 @@ private:
     QObject* home_ = nullptr; // lives in the reader thread and owns the port
     QSerialPort* port_ = nullptr;
     std::atomic<bool> open_{false};
-    // Reader thread only: which opening a reported error belongs to, and whether its
-    // closing is already on the way.
+    // Reader thread only: which opening a reported error belongs to, whether its closing is
+    // already on the way, the device opened and how many reads have failed since the last
+    // one that read something.
     int generation_ = 0;
     bool closePending_ = false;
+    std::string devicePath_;
+    int failedReadsInARow_ = 0;
 };
 
 } // namespace racedesk

@@ -11,8 +11,11 @@
 
 namespace racedesk::test {
 
-GuiProgram::GuiProgram(int width, int height)
-    : program(Platform{clock, serial, sound, dialogs, screen}, folder.path()) {
+GuiProgram::GuiProgram(int width, int height, MessageBoxes boxes)
+    : program(Platform{clock, serial, sound,
+                       boxes == MessageBoxes::Real ? static_cast<Dialogs&>(realBoxes) : dialogs,
+                       screen},
+              folder.path()) {
     installShippedDefaults(RACEDESK_SHARE_DIR, folder.path(), SpokenLanguage::French);
     program.sounds = defaultSoundSettings(SpokenLanguage::French);
     program.display = defaultDisplaySettings();
@@ -20,6 +23,7 @@ GuiProgram::GuiProgram(int width, int height)
     window = std::make_unique<MainWindow>(
         program, AppFolders{QString::fromStdString(folder.path()), RACEDESK_SHARE_DIR "/icons"});
     screen.setTarget(window.get());
+    realBoxes.setParent(window.get());
     window->resize(width, height);
     window->show();
     QApplication::processEvents();

@@ -2,6 +2,7 @@
 #include "core/app/program.h"
 #include "gui/main_window.h"
 #include "gui/screen_relay.h"
+#include "platform/qt_dialogs.h"
 #include "support/fake_clock.h"
 #include "support/recording_sound_player.h"
 #include "support/scripted_dialogs.h"
@@ -14,16 +15,21 @@
 
 namespace racedesk::test {
 
+// Scripted message boxes answer at once; real ones are the program's own, shown on screen.
+enum class MessageBoxes { Scripted, Real };
+
 // The main window on fakes (clock, serial port, sound, message boxes), in a working folder
 // of its own filled with the shipped defaults. The tick is driven by the test.
 struct GuiProgram {
-    explicit GuiProgram(int width = 1366, int height = 768);
+    explicit GuiProgram(int width = 1366, int height = 768,
+                        MessageBoxes boxes = MessageBoxes::Scripted);
 
     TempFolder folder;
     FakeClock clock;
     ScriptedSerialPort serial{clock};
     RecordingSoundPlayer sound;
     ScriptedDialogs dialogs;
+    QtDialogs realBoxes;
     ScreenRelay screen;
     Program program;
     std::unique_ptr<MainWindow> window;

@@ -41,7 +41,9 @@ void DecoderSimulator::received(const std::uint8_t* bytes, int count) {
 void DecoderSimulator::answer(Command command) {
     if (!options_.kt2 || silent_)
         return;
-    if (command == Command::Identify) {
+    if (command == Command::KeepAlive) {
+        scheduleAfterKeepAlive();
+    } else if (command == Command::Identify) {
         reply(identifyReply(), "identify-reply");
     } else if (command == Command::ClockReset) {
         clockZero_ = monotonicMicros();
@@ -62,7 +64,25 @@ void DecoderSimulator::pass(int transponder) {
     sendPassing(transponder);
 }
 
+// Passings that arrive at a chosen moment of the keep-alive period, to meet the program's
+// next keep-alive on the wire at any offset.
+void DecoderSimulator::scheduleAfterKeepAlive() {
+    const std::vector<std::int64_t>& offsets = options_.afterKeepAliveMicros;
+    if (offsets.empty() || cars_.empty())
+        return;
+    const std::size_t n = keepAlives_++;
+    const Scheduled next{monotonicMicros() + offsets[n % offsets.size()],
+                         cars_[n % cars_.size()].transponder};
+    scheduled_.insert(std::upper_bound(scheduled_.begin(), scheduled_.end(), next,
+                                       [](const Scheduled& a, const Scheduled& b) {
+                                           return a.micros < b.micros;
+                                       }),
+                      next);
+}
+
 void DecoderSimulator::startCars(std::int64_t micros) {
+    if (!options_.afterKeepAliveMicros.empty())
+        return; // passings come from the keep-alives instead
     for (Car& car : cars_) {
         car.sent = 0;
         car.nextMicros = micros + lapMicros();
@@ -72,6 +92,10 @@ void DecoderSimulator::startCars(std::int64_t micros) {
 }
 
 void DecoderSimulator::sendDue() {
+    while (!scheduled_.empty() && scheduled_.front().micros <= monotonicMicros()) {
+        sendPassing(scheduled_.front().transponder);
+        scheduled_.erase(scheduled_.begin());
+    }
     for (;;) {
         const auto car =
             std::min_element(cars_.begin(), cars_.end(), [](const Car& a, const Car& b) {
@@ -91,7 +115,7 @@ void DecoderSimulator::sendDue() {
 }
 
 std::int64_t DecoderSimulator::nextDue() const {
-    std::int64_t next = kNever;
+    std::int64_t next = scheduled_.empty() ? kNever : scheduled_.front().micros;
     for (const Car& car : cars_)
         next = std::min(next, car.nextMicros);
     return next;

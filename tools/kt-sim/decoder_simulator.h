@@ -41,7 +41,13 @@ private:
         int sent = 0;
     };
 
+    struct Scheduled {
+        std::int64_t micros = 0;
+        int transponder = 0;
+    };
+
     void answer(Command command);
+    void scheduleAfterKeepAlive();
     void reply(const Kt2Reply& bytes, const char* name);
     void sendPassing(int transponder);
     std::int64_t lapMicros();
@@ -51,6 +57,8 @@ private:
     EventLog& log_;
     Send send_;
     std::vector<Car> cars_;
+    std::vector<Scheduled> scheduled_; // passings timed from keep-alives, earliest first
+    std::size_t keepAlives_ = 0;
     std::vector<std::uint8_t> pending_; // command bytes not yet whole
     std::int64_t clockZero_;            // the KT2 clock's origin, in monotonic microseconds
     bool silent_ = false;

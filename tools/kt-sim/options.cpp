@@ -11,16 +11,41 @@ template <typename T> bool parseNumber(std::string_view text, T& value) {
     return error == std::errc() && end == text.data() + text.size();
 }
 
-bool parseList(std::string_view text, std::vector<int>& values) {
+// The comma-separated items of 'text', each through 'parse'; false at the first it refuses.
+template <typename T, typename Parse>
+bool parseItems(std::string_view text, std::vector<T>& values, Parse parse) {
     values.clear();
     while (!text.empty()) {
         const std::size_t comma = text.find(',');
-        int value = 0;
-        if (!parseNumber(text.substr(0, comma), value) || value < 0 || value > 0xFFFF)
+        T value = 0;
+        if (!parse(text.substr(0, comma), value))
             return false;
         values.push_back(value);
         text = comma == std::string_view::npos ? std::string_view() : text.substr(comma + 1);
     }
+    return true;
+}
+
+bool parseTransponder(std::string_view text, int& value) {
+    return parseNumber(text, value) && value >= 0 && value <= 0xFFFF;
+}
+
+// "409" or "409.75": milliseconds to the microsecond.
+bool parseMillisAsMicros(std::string_view text, std::int64_t& micros) {
+    const std::size_t point = text.find('.');
+    std::int64_t ms = 0;
+    if (!parseNumber(text.substr(0, point), ms) || ms < 0 || ms > 60'000)
+        return false;
+    micros = ms * 1000;
+    if (point == std::string_view::npos)
+        return true;
+    const std::string_view fraction = text.substr(point + 1);
+    std::int64_t digits = 0;
+    if (fraction.empty() || fraction.size() > 3 || !parseNumber(fraction, digits) || digits < 0)
+        return false;
+    for (std::size_t i = fraction.size(); i < 3; ++i)
+        digits *= 10;
+    micros += digits;
     return true;
 }
 
@@ -52,6 +77,10 @@ const char* usage() {
            "                         negative: only on the 'start' command\n"
            "                         (KT2 cars start at each clock reset)\n"
            "  --laps N               passings per car, then it stops (0: no end)\n"
+           "  --after-keepalive-ms A,B,..\n"
+           "                         KT2: no laps; after each keep-alive the next car\n"
+           "                         passes A ms later, after the next B ms ... (cycling;\n"
+           "                         to the microsecond: 409.75)\n"
            "  --seed N               seed of the lap variations (1)\n"
            "  --log FILE             event log (standard output)\n"
            "  --stay                 keep running when standard input ends\n"
@@ -89,13 +118,16 @@ bool parseOptions(int argc, char** argv, Options& o, bool& help, std::string& er
             ok = parseNumber(value, cars) && cars >= 0;
             carsGiven = true;
         } else if (arg == "--transponders") {
-            ok = parseList(value, o.transponders);
+            ok = parseItems(value, o.transponders, parseTransponder);
         } else if (arg == "--lap-ms") {
             ok = parseNumber(value, o.lapMs) && o.lapMs > 0;
         } else if (arg == "--jitter-ms") {
             ok = parseNumber(value, o.jitterMs) && o.jitterMs >= 0;
         } else if (arg == "--start-after-ms") {
             ok = parseNumber(value, o.startAfterMs);
+        } else if (arg == "--after-keepalive-ms") {
+            ok = parseItems(value, o.afterKeepAliveMicros, parseMillisAsMicros) &&
+                 !o.afterKeepAliveMicros.empty();
         } else if (arg == "--laps") {
             ok = parseNumber(value, o.laps) && o.laps >= 0;
         } else if (arg == "--seed") {

@@ -14,6 +14,9 @@ struct Options {
     std::int64_t jitterMs = 300;
     std::int64_t startAfterMs = 0; // KT1: cars start this long after launch; negative: on 'start'
     int laps = 0;                  // passings per car; 0: no end
+    // When given, the cars do not lap: after each keep-alive one car, in turn, passes this
+    // long after it, the offsets taken one a keep-alive and over again.
+    std::vector<std::int64_t> afterKeepAliveMicros;
     unsigned seed = 1;
     std::string logPath; // empty: standard output
     bool stay = false;   // keep running when standard input ends
