@@ -169,8 +169,9 @@ void drawChartGrid(Canvas& canvas, int cars, int firstColumn) {
     }
 }
 
-void drawCurve(Canvas& canvas, const DetailedCar& car, int cars, int firstColumn) {
-    Point points[kDetailTableColumns];
+// The points of a car's curve in the columns shown; gives their count.
+int curvePoints(const DetailedCar& car, int cars, int firstColumn,
+                Point (&points)[kDetailTableColumns]) {
     int count = 0;
     for (int k = 0; k < kDetailTableColumns; ++k) {
         const int lap = firstColumn + k + 1;
@@ -178,21 +179,34 @@ void drawCurve(Canvas& canvas, const DetailedCar& car, int cars, int firstColumn
             break;
         points[count++] = {lapX(k), positionY(car.positions[std::size_t(lap)], cars)};
     }
-    if (count == 0)
-        return;
-    canvas.polyline(points, count, colourOf(car), 2);
+    return count;
+}
+
+// The car's name at the end of its curve, on white: the grid's dotted lines and the other
+// curves, drawn before, pass under it.
+void drawCurveName(Canvas& canvas, const DetailedCar& car, Point end) {
     const FontSpec font = arialFont(14);
-    const Point end = points[count - 1];
     const int room = kChartPanel.right - 5 - (end.x + 6);
-    drawText(canvas, end.x + 6, end.y - 8, fitted(canvas, lineLabel(car), font, room), font,
-             colourOf(car));
+    canvas.text(end.x + 6, end.y - 8, fitted(canvas, lineLabel(car), font, room), font,
+                colourOf(car), Align::Left, true, kWhite);
 }
 
 void drawChart(Canvas& canvas, const DetailedResults& results, int firstColumn) {
     const int cars = results.carCount;
     drawChartGrid(canvas, cars, firstColumn);
-    for (int i = 0; i < cars; ++i)
-        drawCurve(canvas, results.cars[std::size_t(i)], cars, firstColumn);
+    Point points[kDetailTableColumns];
+    for (int i = 0; i < cars; ++i) {
+        const DetailedCar& car = results.cars[std::size_t(i)];
+        const int count = curvePoints(car, cars, firstColumn, points);
+        if (count > 0)
+            canvas.polyline(points, count, colourOf(car), 2);
+    }
+    for (int i = 0; i < cars; ++i) {
+        const DetailedCar& car = results.cars[std::size_t(i)];
+        const int count = curvePoints(car, cars, firstColumn, points);
+        if (count > 0)
+            drawCurveName(canvas, car, points[count - 1]);
+    }
 }
 
 } // namespace

@@ -1,6 +1,7 @@
 #include "core/reports/analysis_views.h"
 
 #include "core/common/text_builder.h"
+#include "core/platform/fitted_font.h"
 #include "core/reports/analysis_drawing.h"
 #include "core/reports/analysis_texts.h"
 #include "core/reports/curve_view.h"
@@ -19,6 +20,9 @@ constexpr int kDeviationFont = 16;
 constexpr int kNoteFont = 14;
 constexpr int kTableFont = 14;
 
+// The view's corner stands this far right of its box's edge; a label keeps this gap to it.
+constexpr int kViewMargin = 10;
+constexpr int kLabelGap = 4;
 // Offsets from the view area's top-left corner.
 constexpr int kLabelRight = 130;
 constexpr int kValueRight = 220;
@@ -46,8 +50,12 @@ Rect moved(const Rect& r, Point by) {
 
 void drawFigure(Canvas& canvas, Point corner, int top, AnalysisText label, RaceTime value, int lap,
                 bool known) {
-    drawViewText(canvas, {corner.x + kLabelRight, corner.y + top}, tx(label), kFigureFont,
-                 Align::Right);
+    // A long label ("Moins bon tour :") shrinks to stay inside its box, whose edge is the
+    // view's margin left of the corner.
+    const FontSpec font = fittedFont(canvas, tx(label), analysisFont(kFigureFont),
+                                     kLabelRight + kViewMargin - kLabelGap);
+    canvas.text(corner.x + kLabelRight, corner.y + top, tx(label), font, kBlack, Align::Right,
+                false, kWhite);
     if (!known)
         return;
     drawViewText(canvas, {corner.x + kValueRight, corner.y + top}, lapTimeText(value), kFigureFont,

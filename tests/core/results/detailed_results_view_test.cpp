@@ -81,6 +81,27 @@ TEST(PositionChart, eachCurveFollowsItsCarsPositionsLapAfterLap) {
     EXPECT_EQ(dotted, 2) << "one dotted line per position";
 }
 
+TEST(PositionChart, theNamesAtTheCurvesEndsStandOnWhiteOverTheDottedLines) {
+    RunOf run;
+    run.car(1, "Anna", 3, 20'000);
+    run.car(2, "Boris", 3, 19'000);
+    const RecordingCanvas chart = paint(run.build(), DetailView::Positions);
+    for (const char* name : {"L1: Anna", "L2: Boris"}) {
+        const RecordingCanvas::Text* label = nullptr; // the chart's, right of the legend's
+        for (const RecordingCanvas::Text& t : chart.texts)
+            if (t.text == name && t.x > 300)
+                label = &t;
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->opaque) << name << ": the lines pass under it";
+        EXPECT_EQ(label->background, kWhite);
+        bool onALine = false;
+        for (const RecordingCanvas::Line& line : chart.lines)
+            onALine = onALine || (line.style == PenStyle::Dotted && line.from.y >= label->y &&
+                                  line.from.y < label->y + label->font.height);
+        EXPECT_TRUE(onALine) << name << " sits on its position's dotted line";
+    }
+}
+
 TEST(PositionChart, theHorizontalScrollStartsTheCurvesAtALaterLap) {
     RunOf run;
     run.car(1, "Anna", 14, 20'000);

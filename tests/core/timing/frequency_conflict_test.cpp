@@ -47,5 +47,19 @@ TEST_F(Conflict, theLastEntryOfANameGivesItsReference) {
     EXPECT_TRUE(checkFrequencyConflict(slots, participants));
 }
 
+TEST_F(Conflict, theBannerNamesEachSharedFrequencyWithTheDriversWhoShareIt) {
+    EXPECT_EQ(frequencyConflictText(slots, participants), "");
+    driver(0, 0, "Alice", "27.145");
+    driver(1, 1, "Bob", "40.665");
+    driver(2, 2, "Carol", "27.145");
+    driver(3, 3, "Dan", "2.4Ghz");
+    driver(4, 4, "Eve", "2.4Ghz");
+    EXPECT_EQ(frequencyConflictText(slots, participants), "Conflit radio : 27.145 (Alice, Carol)");
+    driver(5, 5, "Fred", "40.665");
+    driver(6, 6, "Gina", "27.145");
+    EXPECT_EQ(frequencyConflictText(slots, participants),
+              "Conflit radio : 27.145 (Alice, Carol, Gina), 40.665 (Bob, Fred)");
+}
+
 } // namespace
 } // namespace racedesk
