@@ -20,8 +20,7 @@ constexpr int kDeviationFont = 16;
 constexpr int kNoteFont = 14;
 constexpr int kTableFont = 14;
 
-// The view's corner stands this far right of its box's edge; a label keeps this gap to it.
-constexpr int kViewMargin = 10;
+// A label keeps this gap to the view's left edge.
 constexpr int kLabelGap = 4;
 // Offsets from the view area's top-left corner.
 constexpr int kLabelRight = 130;
@@ -50,10 +49,10 @@ Rect moved(const Rect& r, Point by) {
 
 void drawFigure(Canvas& canvas, Point corner, int top, AnalysisText label, RaceTime value, int lap,
                 bool known) {
-    // A long label ("Moins bon tour :") shrinks to stay inside its box, whose edge is the
-    // view's margin left of the corner.
-    const FontSpec font = fittedFont(canvas, tx(label), analysisFont(kFigureFont),
-                                     kLabelRight + kViewMargin - kLabelGap);
+    // A long label ("Moins bon tour :") shrinks to stay inside the view's area, on the screen
+    // as on paper.
+    const FontSpec font =
+        fittedFont(canvas, tx(label), analysisFont(kFigureFont), kLabelRight - kLabelGap);
     canvas.text(corner.x + kLabelRight, corner.y + top, tx(label), font, kBlack, Align::Right,
                 false, kWhite);
     if (!known)

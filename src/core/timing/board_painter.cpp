@@ -48,6 +48,9 @@ struct Painter {
     void background() {
         c.bitmap({4, 2, 4 + 196, 2 + 50}, kLogo, false);
         c.fillRect(l.board, d.colours[kBoardBackground]);
+        // The conflict banner takes the title's band: the faint title would show around it.
+        if (p.board.conflict)
+            return;
         c.text((l.title.left + l.title.right) / 2, l.title.top, "Tarvolin Racedesk",
                arialFont(l.title.height(), 700), darkened(d.colours[kBoardBackground]),
                Align::Centre, false, 0);
