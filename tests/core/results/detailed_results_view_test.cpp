@@ -102,6 +102,28 @@ TEST(PositionChart, theNamesAtTheCurvesEndsStandOnWhiteOverTheDottedLines) {
     }
 }
 
+TEST(PositionChart, aNameStopsBeforeTheNextNameOnItsLine) {
+    RunOf run;
+    run.car(1, "Anna Maria Lopez", 2, 18'000); // first until she stops after lap 2
+    run.car(2, "Boris", 4, 19'000);            // then first on his own
+    const RecordingCanvas chart = paint(run.build(), DetailView::Positions);
+    const RecordingCanvas::Text* anna = nullptr;
+    const RecordingCanvas::Text* boris = nullptr;
+    for (const RecordingCanvas::Text& t : chart.texts) {
+        if (t.x > 300 && t.text.rfind("L1: ", 0) == 0)
+            anna = &t;
+        if (t.x > 300 && t.text == "L2: Boris")
+            boris = &t;
+    }
+    ASSERT_NE(anna, nullptr);
+    ASSERT_NE(boris, nullptr);
+    ASSERT_EQ(anna->y, boris->y) << "both curves end in first place";
+    ASSERT_LT(anna->x, boris->x);
+    RecordingCanvas measure;
+    EXPECT_LE(anna->x + measure.textWidth(anna->text, anna->font), boris->x)
+        << "\"" << anna->text << "\" runs into Boris's name";
+}
+
 TEST(PositionChart, theHorizontalScrollStartsTheCurvesAtALaterLap) {
     RunOf run;
     run.car(1, "Anna", 14, 20'000);
