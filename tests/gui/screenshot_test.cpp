@@ -1,7 +1,7 @@
 // Saves what a race director sees during and after a simulated run of 10 cars, to PNG files in
 // the build's screenshots folder, for a person to look at: the main window at the two common
-// screen sizes, the run analysis dialog and the detailed results' position view. Built once
-// per program; the files' names begin with the program's language.
+// screen sizes, the run analysis dialog, the detailed results' position view and the display
+// settings. Built once per program; the files' names begin with the program's language.
 #include "gui_program.h"
 
 #include "core/common/cp1252.h"
@@ -11,6 +11,7 @@
 #include "core/timing/run_engine.h"
 #include "gui/board_widget.h"
 #include "gui/detailed_results_dialog.h"
+#include "gui/display_dialog.h"
 #include "gui/driver_analysis_dialog.h"
 #include "gui/modal_driver.h"
 #include "support/test_program.h"
@@ -141,6 +142,18 @@ TEST(Screenshot, analysisDialogAndPositionViewAfterTheRun) {
     runDetailedResultsDialog(g.program, g.window.get());
     EXPECT_TRUE(charted);
     EXPECT_TRUE(g.dialogs.messages.empty());
+}
+
+TEST(Screenshot, displaySettingsWithItsFontSamples) {
+    GuiProgram g(1366, 768);
+    bool shown = false;
+    test::whenDialogWith("3803", [&](QWidget& d) {
+        shown = true;
+        save(d.grab().toImage(), "display");
+        test::clickButton(d, "2");
+    });
+    runDisplayDialog(g.program, g.window.get());
+    EXPECT_TRUE(shown);
 }
 
 } // namespace
