@@ -2,16 +2,25 @@
 
 #include <QCheckBox>
 #include <QDialog>
+#include <QFontMetrics>
 #include <QGroupBox>
 #include <QIcon>
 #include <QLabel>
+#include <QLineEdit>
+#include <QPalette>
 #include <QPushButton>
 #include <QRadioButton>
+#include <QStyle>
+
+#include <algorithm>
 
 namespace racedesk {
 namespace {
 
 constexpr int kPrintIconSide = 32;
+// The title bar's icon and its close, minimise and maximise buttons.
+constexpr int kTitleBarControls = 110;
+constexpr int kSmallestPixelSize = 9;
 
 } // namespace
 
@@ -31,9 +40,33 @@ QString editText(Text id) {
 }
 
 void setUpDialog(QDialog& dialog, Text caption, int width, int height) {
-    dialog.setWindowTitle(uiText(caption));
-    dialog.setFixedSize(width, height);
+    setUpDialog(dialog, uiText(caption), width, height);
+}
+
+void setUpDialog(QDialog& dialog, const QString& caption, int width, int height) {
+    dialog.setWindowTitle(caption);
+    // Wide enough for its whole caption, in the bold face title bars use.
+    const int captionWidth = QFontMetrics(dialogFont(true)).horizontalAdvance(caption);
+    dialog.setFixedSize(std::max(width, captionWidth + kTitleBarControls), height);
     dialog.setFont(dialogFont());
+}
+
+void shrinkToFit(QLabel* label) {
+    QFont font = label->font();
+    while (font.pixelSize() > kSmallestPixelSize &&
+           QFontMetrics(font).horizontalAdvance(label->text()) > label->width())
+        font.setPixelSize(font.pixelSize() - 1);
+    label->setFont(font);
+    label->setToolTip(label->text());
+}
+
+void setReadOnlyLook(QLineEdit* edit, bool readOnly) {
+    edit->setReadOnly(readOnly);
+    QPalette palette = edit->palette();
+    const QPalette standard = edit->style()->standardPalette();
+    palette.setColor(QPalette::Base,
+                     readOnly ? standard.color(QPalette::Window) : standard.color(QPalette::Base));
+    edit->setPalette(palette);
 }
 
 QWidget* place(QWidget* control, int id, const QRect& where, bool bold) {

@@ -12,6 +12,7 @@ class QDialog;
 class QGroupBox;
 class QIcon;
 class QLabel;
+class QLineEdit;
 class QPushButton;
 class QRadioButton;
 class QWidget;
@@ -29,6 +30,13 @@ QString editText(Text id);
 
 // The caption and the fixed client size.
 void setUpDialog(QDialog& dialog, Text caption, int width, int height);
+// The same for a caption of a subsystem's table. Never narrower than its caption needs.
+void setUpDialog(QDialog& dialog, const QString& caption, int width, int height);
+// A one-line label shows its whole text: its font steps down until the text fits its width,
+// and the text is its tooltip too.
+void shrinkToFit(QLabel* label);
+// A field that shows without taking input looks it: on the dialog's own grey, not white.
+void setReadOnlyLook(QLineEdit* edit, bool readOnly);
 // Gives a control its identifier (0 for none), its place and the dialog font.
 QWidget* place(QWidget* control, int id, const QRect& where, bool bold = false);
 

@@ -127,7 +127,7 @@ public:
 private:
     void addHeadings() {
         addText(*this, toQString(analysisTitleLine(a_.run)), {30, 76, 620, 20});
-        addText(*this, toQString(analysisTrackLine(a_.run)), {30, 96, 620, 20});
+        shrinkToFit(addText(*this, toQString(analysisTrackLine(a_.run)), {30, 96, 620, 20}));
     }
 
     void addViewButtons() {

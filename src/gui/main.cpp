@@ -2,6 +2,7 @@
 #include "core/common/cp1252.h"
 #include "core/common/texts.h"
 #include "gui/application.h"
+#include "gui/qt_translations.h"
 #include "platform/qt_text.h"
 
 #include <QApplication>
@@ -15,6 +16,7 @@ using namespace racedesk;
 
 int main(int argc, char** argv) {
     QApplication app(argc, argv);
+    installQtTranslations(app);
     const AppPaths paths = defaultAppPaths();
     QDir().mkpath(paths.working);
 

@@ -58,6 +58,17 @@ QGroupBox* group(QWidget* parent, int id, Text t) {
     return g;
 }
 
+// A radio keeps its whole text: its bold font steps down until the text fits the width.
+void fitRadio(QRadioButton* radio, const QRect& place) {
+    QFont font = boldArial();
+    radio->setFont(font);
+    while (radio->sizeHint().width() > place.width() && font.pixelSize() > 10) {
+        font.setPixelSize(font.pixelSize() - 1);
+        radio->setFont(font);
+    }
+    radio->setGeometry(place);
+}
+
 } // namespace
 
 MainControls createMainControls(QWidget* board, const QString& iconsFolder) {
@@ -137,12 +148,15 @@ void layoutMainControls(const MainControls& c, int W, int H, const BoardLayout& 
     place(c.modeGroup, mode);
     const int rowH = std::max(22, mode.height() / 6);
     const int inner = mode.width() - 20;
-    c.personal->setGeometry(10, rowH, inner / 2, rowH);
-    c.club->setGeometry(10, 2 * rowH, inner / 2, rowH);
-    c.mixed->setGeometry(10, 3 * rowH, inner / 2, rowH);
-    c.packs->setGeometry(10 + inner / 2, rowH, inner / 2, rowH);
-    c.scan->setGeometry(10 + inner / 2, 3 * rowH, inner / 4, rowH);
-    c.scanStatus->setGeometry(10 + inner * 3 / 4, 3 * rowH, inner / 4, rowH);
+    // The radios take three fifths: their texts are longer than the pack names beside them.
+    const int radioW = inner * 3 / 5;
+    const int rightW = inner - radioW;
+    fitRadio(c.personal, {10, rowH, radioW, rowH});
+    fitRadio(c.club, {10, 2 * rowH, radioW, rowH});
+    fitRadio(c.mixed, {10, 3 * rowH, radioW, rowH});
+    c.packs->setGeometry(10 + radioW, rowH, rightW, rowH);
+    c.scan->setGeometry(10 + radioW, 3 * rowH, rightW / 2, rowH);
+    c.scanStatus->setGeometry(10 + radioW + rightW / 2, 3 * rowH, rightW - rightW / 2, rowH);
     // The clock and countdown texts are painted by the board inside these boxes.
     for (QGroupBox* g : {c.clockGroup, c.countdownGroup, c.carFrame})
         g->lower();

@@ -1,5 +1,6 @@
 #include "gui/main_window.h"
 
+#include "core/app/app_texts.h"
 #include "core/app/program.h"
 #include "core/app/tick.h"
 #include "core/common/texts.h"
@@ -7,7 +8,9 @@
 #include "core/race/detail_results_file.h"
 #include "core/race/race_lifecycle.h"
 #include "core/race/results_editing.h"
+#include "core/timing/manual_lap_undo.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/run_texts.h"
 #include "gui/board_widget.h"
 #include "gui/circuits_dialog.h"
 #include "gui/classification_wiring.h"
@@ -33,6 +36,7 @@
 #include <QCursor>
 #include <QDesktopServices>
 #include <QDir>
+#include <QFileInfo>
 #include <QLineEdit>
 #include <QMenu>
 #include <QMenuBar>
@@ -41,6 +45,8 @@
 #include <QTreeWidget>
 #include <QUrl>
 
+#include <cstdio>
+
 namespace racedesk {
 namespace {
 
@@ -48,9 +54,16 @@ QString text(int id) {
     return toQString(tx(Text(id)));
 }
 
+constexpr int kCmdUndoManualLap = 1020;
+
 // Commands that stay enabled during a countdown or a run.
 bool usableDuringRun(int id) {
     return id == 1015 || id == 1017;
+}
+
+// Commands that mean something only while a run is in progress.
+bool onlyDuringRun(int id) {
+    return id == kCmdUndoManualLap;
 }
 
 } // namespace
@@ -119,6 +132,14 @@ void MainWindow::buildMenus() {
     file->addSeparator();
     connect(addItem(file, 1005, int(Text::ItemQuit), "quit.png", true), &QAction::triggered, this,
             &QWidget::close);
+
+    QMenu* edit = menuBar()->addMenu(toQString(tx(RunText::MenuEdit)));
+    QAction* undo = edit->addAction(toQString(tx(RunText::ItemUndoManualLap)));
+    undo->setObjectName(QString::number(kCmdUndoManualLap));
+    undo->setShortcut(QKeySequence::Undo);
+    actions_.insert(kCmdUndoManualLap, undo);
+    available_.insert(kCmdUndoManualLap);
+    connect(undo, &QAction::triggered, this, &MainWindow::undoManualLap);
 
     QMenu* databases = menuBar()->addMenu(text(int(Text::MenuDatabase)));
     connect(addItem(databases, 1006, int(Text::ItemCircuits), "circuits.png", true),
@@ -212,7 +233,8 @@ void MainWindow::setRunLocked(bool locked) {
     locked_ = locked;
     for (auto it = actions_.begin(); it != actions_.end(); ++it)
         it.value()->setEnabled(
-            available_.contains(it.key()) && (!locked || usableDuringRun(it.key())) &&
+            available_.contains(it.key()) &&
+            (onlyDuringRun(it.key()) ? locked : !locked || usableDuringRun(it.key())) &&
             (it.key() != 1003 || titled_) &&
             ((it.key() != 6103 && it.key() != 6104) || program_.loaded.loaded()) &&
             (it.key() != 6102 || loadedRunEditable(program_.loaded)));
@@ -303,7 +325,17 @@ void MainWindow::showInterface() {
 void MainWindow::showHelp() {
     const QString pdf =
         QDir(folders_.working).filePath(QString::fromUtf8(textUtf8(Text::HelpFile)));
-    QDesktopServices::openUrl(QUrl::fromLocalFile(pdf));
+    if (QFileInfo::exists(pdf) && QDesktopServices::openUrl(QUrl::fromLocalFile(pdf)))
+        return;
+    char message[1200];
+    std::snprintf(message, sizeof message, tx(AppText::HelpNotOpened), fromQString(pdf).c_str());
+    program_.io.dialogs.message(message, tx(Text::CaptionMessage), Icon::Information);
+}
+
+void MainWindow::undoManualLap() {
+    if (!undoLastManualLap(program_))
+        program_.io.dialogs.message(tx(RunText::NothingToUndo), tx(Text::CaptionTarvolin),
+                                    Icon::Information);
 }
 
 void MainWindow::runChanged() {

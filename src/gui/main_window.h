@@ -73,6 +73,8 @@ private:
     void showDisplay();
     void showInterface();
     void showHelp();
+    // Ctrl+Z during a run: the last car-button lap is taken back.
+    void undoManualLap();
     // The board shows another run, or none: scrolled to its top and drawn anew.
     void resetBoard();
     void startNewRace();

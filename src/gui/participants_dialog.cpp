@@ -85,6 +85,11 @@ private:
         QObject::connect(cancel, &QPushButton::clicked, &dialog_, &QDialog::reject);
         for (QPushButton* b : {validate, add_, remove_})
             b->setEnabled(!d_.frozen);
+        if (d_.frozen) {
+            auto* why = addControl<QLabel>(dialog_, 4208, ParticipantsText::ListFrozen,
+                                           {20, kHeight - 62, kWidth - 260, 56});
+            why->setWordWrap(true);
+        }
     }
 
     void fillDatabase() {

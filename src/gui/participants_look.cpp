@@ -9,9 +9,7 @@ QString uiText(ParticipantsText id) {
 }
 
 void setUpDialog(QDialog& dialog, ParticipantsText caption, int width, int height) {
-    dialog.setWindowTitle(uiText(caption));
-    dialog.setFixedSize(width, height);
-    dialog.setFont(dialogFont());
+    setUpDialog(dialog, uiText(caption), width, height);
 }
 
 } // namespace racedesk

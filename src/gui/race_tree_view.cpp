@@ -8,12 +8,14 @@
 
 #include <QAction>
 #include <QDir>
+#include <QHeaderView>
 #include <QLineEdit>
 #include <QMenu>
 #include <QStyledItemDelegate>
 #include <QTreeWidget>
 #include <QTreeWidgetItemIterator>
 
+#include <string_view>
 #include <utility>
 
 namespace racedesk {
@@ -74,12 +76,20 @@ public:
         const CategoryEntry& renamed =
             program_.header.categories[std::size_t(categoryOfCode(code) - 1)];
         model->setData(index, toQString(renamed.name.view()));
+        model->setData(index, toQString(renamed.name.view()), Qt::ToolTipRole);
     }
 
 private:
     Program& program_;
     const RaceTreeView& view_;
 };
+
+// The tree keeps its width: a label longer than it shows whole in its tooltip, and the tree
+// scrolls sideways to it.
+void setLabel(QTreeWidgetItem* item, std::string_view label) {
+    item->setText(0, toQString(label));
+    item->setToolTip(0, item->text(0));
+}
 
 } // namespace
 
@@ -94,6 +104,10 @@ RaceTreeView::RaceTreeView(Program& program, QTreeWidget* tree, const QString& i
     tree_->setEditTriggers(QAbstractItemView::NoEditTriggers);
     tree_->setItemDelegate(new CategoryNameDelegate(program_, *this, tree_));
     tree_->setContextMenuPolicy(Qt::CustomContextMenu);
+    tree_->setTextElideMode(Qt::ElideNone);
+    tree_->setHorizontalScrollBarPolicy(Qt::ScrollBarAsNeeded);
+    tree_->header()->setStretchLastSection(false);
+    tree_->header()->setSectionResizeMode(0, QHeaderView::ResizeToContents);
     connect(tree_, &QTreeWidget::itemSelectionChanged, this, &RaceTreeView::onSelectionChanged);
     connect(tree_, &QTreeWidget::itemExpanded, this, &RaceTreeView::onExpandedOrCollapsed);
     connect(tree_, &QTreeWidget::itemCollapsed, this, &RaceTreeView::onExpandedOrCollapsed);
@@ -122,7 +136,7 @@ void RaceTreeView::rebuildBranch(const TreeItems& branch) {
     if (root == nullptr)
         return;
     quiet_ = true;
-    root->setText(0, toQString(branch.front().text.view()));
+    setLabel(root, branch.front().text.view());
     root->setIcon(0, icons_.value(int(branch.front().image)));
     qDeleteAll(root->takeChildren());
     QVector<QTreeWidgetItem*> made{root};
@@ -233,7 +247,8 @@ void RaceTreeView::startRenaming() {
 }
 
 QTreeWidgetItem* RaceTreeView::makeItem(const TreeItem& item) const {
-    auto* made = new QTreeWidgetItem(QStringList(toQString(item.text.view())));
+    auto* made = new QTreeWidgetItem;
+    setLabel(made, item.text.view());
     made->setData(0, kCodeRole, item.code);
     made->setIcon(0, icons_.value(int(item.image)));
     if (item.bold) {

@@ -61,7 +61,7 @@ private:
         auto* edit = new QLineEdit(toQString(d_.fields[std::size_t(round - 1)].view()), &dialog_);
         place(edit, kFirstGridField + round - 1, {140, top, 260, 30});
         edit->setMaxLength(d_.driversPerHeat);
-        edit->setReadOnly(!gridFieldEditable(d_, round));
+        setReadOnlyLook(edit, !gridFieldEditable(d_, round));
         const bool shown = gridFieldShown(d_, round);
         label->setVisible(shown);
         edit->setVisible(shown);

@@ -1,9 +1,12 @@
 #include "platform/qt_printing.h"
 
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 #include "platform/qt_canvas.h"
 #include "platform/qt_text.h"
 
+#include <QDir>
+#include <QLineEdit>
 #include <QMarginsF>
 #include <QPageLayout>
 #include <QPageSize>
@@ -25,6 +28,14 @@ constexpr qreal kPdfMarginMm = 5.0;
 QPageLayout::Orientation pageOrientation(const PrintDocument& document) {
     return document.layout.orientation == Orientation::Landscape ? QPageLayout::Landscape
                                                                  : QPageLayout::Portrait;
+}
+
+// Qt's own print dialog proposes "print.pdf" in the home folder for every printout; its file
+// field carries the object name "filename". A native dialog has no such field and keeps its
+// own proposal.
+void proposeFile(QPrintDialog& dialog, const QString& file) {
+    if (auto* field = dialog.findChild<QLineEdit*>("filename"))
+        field->setText(file);
 }
 
 } // namespace
@@ -75,6 +86,7 @@ void QtPrinter::print(const PrintDocument& document) {
     preparePrinter(printer, document);
     QPrintDialog dialog(&printer, parent_);
     dialog.setMinMax(1, 1);
+    proposeFile(dialog, QDir(folder_).filePath(toQString(proposedPdfName(document))));
     if (dialog.exec() != QDialog::Accepted)
         return;
     printPages(printer, document, folder_, clock_.localNow());

@@ -37,7 +37,7 @@ const char* textUtf8(Text id) {
     case Text::RestBeforeStart:
         return "%d:%02d before start";
     case Text::RestElapsed:
-        return "%d:%02d delay elapsed";
+        return "Rest period over";
     case Text::KeyStartSignal:
         return "STARTSoundSignal";
     case Text::KeyStartStaggered:
@@ -142,7 +142,7 @@ const char* textUtf8(Text id) {
     case Text::DatabaseTranspondersCaption:
         return "Transponders Database";
     case Text::DatabaseFrequenciesCaption:
-        return "RadioFrequencies Database";
+        return "Radio Frequencies Database";
     case Text::DatabaseCircuitsTitle:
         return "Database : List of circuits";
     case Text::DatabaseClubsTitle:
@@ -214,7 +214,7 @@ const char* textUtf8(Text id) {
     case Text::DatabasePackTransponder:
         return "transponder%d :";
     case Text::DatabasePictureFilter:
-        return "Images (.bmp)";
+        return "Images";
     case Text::ErrClubsDatabase:
         return "Error: Clubs database file not found";
     case Text::ErrCountriesDatabase:
@@ -228,7 +228,7 @@ const char* textUtf8(Text id) {
 
     // Race lifecycle
     case Text::RaceFileFilter:
-        return "Race file (.race)";
+        return "Race file";
     case Text::ErrRaceNotSaved:
         return "Error: the race could not be saved to the file\n%s";
     case Text::WindowTitleFile:
@@ -516,7 +516,7 @@ const char* textUtf8(Text id) {
     case Text::DisplaySave:
         return "Save";
     case Text::DisplayFileFilter:
-        return "Display file (.scrn)";
+        return "Display file";
     case Text::ErrDisplayFile:
         return "Error: Display settings file not found";
 

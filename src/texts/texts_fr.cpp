@@ -37,7 +37,7 @@ const char* textUtf8(Text id) {
     case Text::RestBeforeStart:
         return "%d:%02d avant départ";
     case Text::RestElapsed:
-        return "%d:%02d repos écoulé";
+        return "Repos écoulé";
     case Text::KeyStartSignal:
         return "DEPARTSignalSonore";
     case Text::KeyStartStaggered:
@@ -215,7 +215,7 @@ const char* textUtf8(Text id) {
     case Text::DatabasePackTransponder:
         return "transpondeur%d :";
     case Text::DatabasePictureFilter:
-        return "Images (.bmp)";
+        return "Images";
     case Text::ErrClubsDatabase:
         return "Erreur: impossible d'ouvrir la base de données Clubs";
     case Text::ErrCountriesDatabase:
@@ -229,7 +229,7 @@ const char* textUtf8(Text id) {
 
     // Race lifecycle
     case Text::RaceFileFilter:
-        return "Fichier course (.race)";
+        return "Fichier course";
     case Text::ErrRaceNotSaved:
         return "Erreur: la course n'a pas pu être enregistrée dans le fichier\n%s";
     case Text::WindowTitleFile:
@@ -517,7 +517,7 @@ const char* textUtf8(Text id) {
     case Text::DisplaySave:
         return "Sauver";
     case Text::DisplayFileFilter:
-        return "Fichier affichage (.scrn)";
+        return "Fichier affichage";
     case Text::ErrDisplayFile:
         return "Erreur: impossible d'ouvrir le fichier Affichage";
 

@@ -2,12 +2,14 @@
 
 #include "core/app/working_folder.h"
 #include "core/common/cp1252.h"
+#include "core/common/texts.h"
 #include "core/timing/run_engine.h"
 #include "gui/board_widget.h"
 
 #include <QApplication>
 
 #include <cstdio>
+#include <string_view>
 
 namespace racedesk::test {
 
@@ -16,8 +18,11 @@ GuiProgram::GuiProgram(int width, int height, MessageBoxes boxes)
                        boxes == MessageBoxes::Real ? static_cast<Dialogs&>(realBoxes) : dialogs,
                        screen},
               folder.path()) {
-    installShippedDefaults(RACEDESK_SHARE_DIR, folder.path(), SpokenLanguage::French);
-    program.sounds = defaultSoundSettings(SpokenLanguage::French);
+    const SpokenLanguage language = std::string_view(textUtf8(Text::LanguageCode)) == "en"
+                                        ? SpokenLanguage::English
+                                        : SpokenLanguage::French;
+    installShippedDefaults(RACEDESK_SHARE_DIR, folder.path(), language);
+    program.sounds = defaultSoundSettings(language);
     program.display = defaultDisplaySettings();
     program.link.interfaceType = "Tarvolin";
     window = std::make_unique<MainWindow>(

@@ -6,9 +6,12 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QKeySequence>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTest>
+
+#include <filesystem>
 
 #include <gtest/gtest.h>
 
@@ -101,7 +104,7 @@ TEST(MainWindow, quitYesOnAnUntitledRaceAsksForANameAndCancelKeepsTheWindow) {
               "Vous voulez quitter!\nSouhaitez-vous sauvegarder la course en cours?");
     EXPECT_EQ(g.dialogs.questions[0].caption, "Attention");
     ASSERT_EQ(g.dialogs.fileFilters.size(), 1u);
-    EXPECT_EQ(g.dialogs.fileFilters[0].substr(0, 31), "Fichier course (.race)|*.race|/");
+    EXPECT_EQ(g.dialogs.fileFilters[0].substr(0, 23), "Fichier course|*.race|/");
 
     g.folder.write("Private/Course.race", "the race");
     g.dialogs.answers = {Answer::Yes};
@@ -164,6 +167,54 @@ TEST(MainWindow, moreDriversThanRowsShowTheScrollBar) {
     g.loadHeat({"Alice"});
     EXPECT_FALSE(board->scrollBar()->isVisible());
     EXPECT_EQ(g.program.board.firstVisibleRow, 0);
+}
+
+TEST(MainWindow, ctrlZDuringARunTakesBackTheLastCarButtonLap) {
+    GuiProgram g;
+    g.loadHeat({"Alice", "Bob"});
+    QAction* undo = g.window->action(1020);
+    ASSERT_NE(undo, nullptr);
+    EXPECT_EQ(undo->text(), "Annuler dernier passage manuel");
+    EXPECT_EQ(undo->shortcut(), QKeySequence(QKeySequence::Undo));
+    EXPECT_FALSE(undo->isEnabled()) << "nothing to take back outside a run";
+    QTest::mouseClick(static_cast<QPushButton*>(g.control(2001)), Qt::LeftButton);
+    g.tickFor(6000);
+    ASSERT_TRUE(g.program.run.running);
+    EXPECT_TRUE(undo->isEnabled());
+    QTest::mouseClick(static_cast<QPushButton*>(g.control(2202)), Qt::LeftButton);
+    QTest::mouseClick(static_cast<QPushButton*>(g.control(2202)), Qt::LeftButton);
+    ASSERT_EQ(g.program.slots[1].laps, 2);
+    undo->trigger();
+    EXPECT_EQ(g.program.slots[1].laps, 1);
+    EXPECT_EQ(g.program.rows[0].name.view(), "Bob");
+    EXPECT_EQ(g.program.rows[0].laps.view(), "1");
+    EXPECT_TRUE(g.dialogs.messages.empty());
+    undo->trigger();
+    ASSERT_EQ(g.dialogs.messages.size(), 1u) << "says there is nothing more to take back";
+    EXPECT_EQ(g.program.slots[1].laps, 1);
+    QTest::mouseClick(static_cast<QPushButton*>(g.control(2002)), Qt::LeftButton);
+    EXPECT_FALSE(undo->isEnabled());
+}
+
+TEST(MainWindow, helpWithoutTheGuideOrAViewerSaysWhereTheGuideIs) {
+    GuiProgram g;
+    std::filesystem::remove(g.folder.file("Guides/HelpRacedeskFR.pdf"));
+    g.window->action(1017)->trigger();
+    ASSERT_EQ(g.dialogs.messages.size(), 1u);
+    EXPECT_NE(g.dialogs.messages[0].text.find(g.folder.file("Guides/HelpRacedeskFR.pdf")),
+              std::string::npos)
+        << g.dialogs.messages[0].text;
+}
+
+TEST(MainWindow, theTransponderModeRadiosShowTheirWholeTexts) {
+    for (const auto& [w, h] : {std::pair{1366, 768}, std::pair{1920, 1080}}) {
+        GuiProgram g(w, h);
+        for (const int id : {2101, 2102, 2103}) {
+            const QWidget* radio = g.control(id);
+            EXPECT_LE(radio->sizeHint().width(), radio->width()) << id << " at " << w;
+            EXPECT_LE(radio->geometry().right(), radio->parentWidget()->width()) << id;
+        }
+    }
 }
 
 } // namespace

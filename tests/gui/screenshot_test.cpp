@@ -1,14 +1,26 @@
-// Saves the main window during a simulated run of 10 cars, at the two common screen sizes,
-// to PNG files in the build folder, for a person to look at.
+// Saves what a race director sees during and after a simulated run of 10 cars, to PNG files in
+// the build's screenshots folder, for a person to look at: the main window at the two common
+// screen sizes, the run analysis dialog, the detailed results' position view and the display
+// settings. Built once per program; the files' names begin with the program's language.
 #include "gui_program.h"
 
+#include "core/common/cp1252.h"
+#include "core/common/texts.h"
+#include "core/race/driver_hand_over.h"
+#include "core/timing/frequency_conflict.h"
 #include "core/timing/run_engine.h"
 #include "gui/board_widget.h"
+#include "gui/detailed_results_dialog.h"
+#include "gui/display_dialog.h"
+#include "gui/driver_analysis_dialog.h"
+#include "gui/modal_driver.h"
 #include "support/test_program.h"
 
 #include <QApplication>
 #include <QDir>
 #include <QImage>
+#include <QRadioButton>
+#include <QScrollBar>
 #include <QSet>
 
 #include <gtest/gtest.h>
@@ -22,10 +34,29 @@ const std::vector<std::string> kDrivers = {
     "Lucas Martin", "Emma Bernard", "Hugo Petit",    "Léa Durand",     "Nathan Leroy",
     "Chloé Moreau", "Louis Simon",  "Manon Laurent", "Jules Lefebvre", "Inès Michel"};
 
-// Ten cars lapping at slightly different paces for about four minutes of a five-minute heat.
+QString language() {
+    return QString::fromUtf8(textUtf8(Text::LanguageCode));
+}
+
+// Two drivers on one frequency, so the conflict banner shows as the director would see it.
+void shareAFrequency(Program& p) {
+    for (int i = 0; i < 2; ++i) {
+        Participant& entry = p.participants[std::size_t(i)];
+        entry.name = p.slots[std::size_t(i * 5)].name.view();
+        entry.frequencies[0] = "27.145";
+    }
+    p.board.conflictText = frequencyConflictText(p.slots, p.participants);
+    p.board.conflict = !p.board.conflictText.empty();
+}
+
+// Ten cars lapping at slightly different paces for about four minutes of a five-minute heat,
+// and one car counted by its button.
 void simulateRun(GuiProgram& g) {
     g.program.run.durationMinutes = 5;
     g.loadHeat(kDrivers);
+    g.program.loaded.runTitle = " Tourisme 1/10 - Manche1 - S\xE9rie1 ";
+    g.program.track.circuit = "Circuit des Pins";
+    shareAFrequency(g.program);
     g.program.link.interfaceType = "TarvolinKT2";
     g.program.link.connected = 1;
     g.serial.open("COM1");
@@ -48,13 +79,7 @@ void simulateRun(GuiProgram& g) {
         }
         g.tickFor(10);
     }
-}
-
-QImage grabAt(int width, int height) {
-    GuiProgram g(width, height);
-    simulateRun(g);
-    QApplication::processEvents();
-    return g.window->grab().toImage();
+    manualPassing(g.program, 10);
 }
 
 int distinctColours(const QImage& image) {
@@ -65,17 +90,70 @@ int distinctColours(const QImage& image) {
     return int(colours.size());
 }
 
-TEST(Screenshot, runOfTenCarsAtFullHdAndAtLaptopSize) {
+void save(const QImage& image, const QString& name) {
+    ASSERT_FALSE(image.isNull()) << name.toStdString();
+    EXPECT_GT(distinctColours(image), 20) << name.toStdString() << ": painted, not blank";
     QDir().mkpath(RACEDESK_SCREENSHOT_DIR);
+    const QString file = QString(RACEDESK_SCREENSHOT_DIR "/%1_%2.png").arg(language(), name);
+    EXPECT_TRUE(image.save(file)) << file.toStdString();
+}
+
+TEST(Screenshot, mainWindowDuringARunAtFullHdAndAtLaptopSize) {
     for (const auto& [w, h] : {std::pair{1920, 1080}, std::pair{1366, 768}}) {
-        const QImage image = grabAt(w, h);
-        ASSERT_FALSE(image.isNull());
+        GuiProgram g(w, h);
+        simulateRun(g);
+        QApplication::processEvents();
+        const QImage image = g.window->grab().toImage();
         EXPECT_EQ(image.width(), w);
         EXPECT_EQ(image.height(), h);
-        EXPECT_GT(distinctColours(image), 50) << "a painted board, not a blank window";
-        const QString file = QString(RACEDESK_SCREENSHOT_DIR "/board_%1x%2.png").arg(w).arg(h);
-        ASSERT_TRUE(image.save(file));
+        for (const int id : {2101, 2102, 2103}) {
+            const QWidget* radio = g.control(id);
+            EXPECT_LE(radio->sizeHint().width(), radio->width()) << id << " cut at " << w;
+        }
+        save(image, QString("main_%1x%2").arg(w).arg(h));
     }
+}
+
+TEST(Screenshot, analysisDialogAndPositionViewAfterTheRun) {
+    GuiProgram g(1366, 768);
+    simulateRun(g);
+    stopRun(g.program);
+    ASSERT_TRUE(handOverDriverResult(g.program, 0));
+    bool analysed = false;
+    test::whenDialogWith("6501", [&](QWidget& d) {
+        analysed = true;
+        save(d.grab().toImage(), "analysis");
+        test::clickButton(d, "1");
+    });
+    runDriverAnalysis(g.program, g.window.get());
+    EXPECT_TRUE(analysed);
+
+    bool charted = false;
+    test::whenDialogWith("6303", [&](QWidget& d) {
+        charted = true;
+        d.findChild<QRadioButton*>("6303")->click();
+        // The last laps, where the car counted by its button moves up among the others.
+        auto* laps = d.findChild<QScrollBar*>("6305");
+        ASSERT_NE(laps, nullptr);
+        laps->setValue(laps->maximum());
+        save(d.grab().toImage(), "positions");
+        test::clickButton(d, "1");
+    });
+    runDetailedResultsDialog(g.program, g.window.get());
+    EXPECT_TRUE(charted);
+    EXPECT_TRUE(g.dialogs.messages.empty());
+}
+
+TEST(Screenshot, displaySettingsWithItsFontSamples) {
+    GuiProgram g(1366, 768);
+    bool shown = false;
+    test::whenDialogWith("3803", [&](QWidget& d) {
+        shown = true;
+        save(d.grab().toImage(), "display");
+        test::clickButton(d, "2");
+    });
+    runDisplayDialog(g.program, g.window.get());
+    EXPECT_TRUE(shown);
 }
 
 } // namespace

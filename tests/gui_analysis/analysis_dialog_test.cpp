@@ -8,6 +8,7 @@
 
 #include <QAbstractButton>
 #include <QApplication>
+#include <QFontMetrics>
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
@@ -39,7 +40,8 @@ struct AnalysisDialog : ::testing::Test {
     GuiProgram g;
 
     // What the board writes on a Ctrl+click: the car's passing times from its start crossing.
-    void writeRun(std::initializer_list<RaceTime> laps) {
+    void writeRun(std::initializer_list<RaceTime> laps, const char* summary = "Dur\xE9"
+                                                                              "e 5:00") {
         CarSlot car;
         car.name = "Jean Dupont";
         for (const RaceTime lap : laps) {
@@ -48,12 +50,11 @@ struct AnalysisDialog : ::testing::Test {
                 car.cumulativeTimes[std::size_t(car.passings - 1)] + lap;
         }
         ASSERT_TRUE(writeDriverResult(g.program.path(kDriverResultFile), car,
-                                      " Buggy - Manche1 - S\xE9rie2 ", "Piste du Lac",
-                                      "Dur\xE9"
-                                      "e 5:00"));
+                                      " Buggy - Manche1 - S\xE9rie2 ", "Piste du Lac", summary));
     }
-    void writeFiveLaps() {
-        writeRun({kFiveLaps[0], kFiveLaps[1], kFiveLaps[2], kFiveLaps[3], kFiveLaps[4]});
+    void writeFiveLaps(const char* summary = "Dur\xE9"
+                                             "e 5:00") {
+        writeRun({kFiveLaps[0], kFiveLaps[1], kFiveLaps[2], kFiveLaps[3], kFiveLaps[4]}, summary);
     }
     void writeEqualLaps(int laps) {
         CarSlot car;
@@ -109,6 +110,26 @@ TEST_F(AnalysisDialog, opensOnTheWrittenRunWithTheWholeRangeAndTheDataView) {
     });
     EXPECT_TRUE(shown);
     EXPECT_TRUE(g.dialogs.messages.empty());
+}
+
+TEST_F(AnalysisDialog, theTrackLineShowsWholeWithTheRunsChoicesInWords) {
+    writeFiveLaps("Dur\xE9"
+                  "e 0:05:00 - DEPARTPremiereVoiture - FINTOURFaireTousLesTours - D\xE9"
+                  "part 03/03/2027 9:05");
+    open([&](QWidget& d) {
+        const QLabel* track = nullptr;
+        for (const QLabel* label : d.findChildren<QLabel*>())
+            if (label->text().startsWith(" Piste"))
+                track = label;
+        ASSERT_NE(track, nullptr);
+        EXPECT_TRUE(track->text().contains("Départ à la première voiture - Fin après tous les "
+                                           "tours"))
+            << track->text().toStdString();
+        EXPECT_LE(QFontMetrics(track->font()).horizontalAdvance(track->text()), track->width())
+            << "not cut";
+        EXPECT_LE(track->geometry().right(), d.width());
+        test::clickButton(d, "1");
+    });
 }
 
 TEST_F(AnalysisDialog, theViewButtonsSwitchAndTheLastViewIsKeptForTheNextOpening) {
@@ -258,6 +279,10 @@ TEST_F(AnalysisDialog, thePrintButtonPrintsTheAnalysisThroughThePrintDialog) {
                         [&](QWidget& w) {
                             auto* name = w.findChild<QLineEdit*>("filename");
                             ASSERT_NE(name, nullptr);
+                            EXPECT_EQ(name->text(),
+                                      QString::fromStdString(g.folder.file(
+                                          "Analyse Jean Dupont - Buggy - Manche1 - Série2.pdf")))
+                                << "in the working folder, named after the printout";
                             name->setText(QString::fromStdString(pdf));
                             qobject_cast<QPrintDialog*>(&w)->accept();
                         });

@@ -61,8 +61,8 @@ TEST_F(ClassificationPdf, theRoundPrintsItsDriversInOrderWithTheirPoints) {
 
     for (const char* expected : {"CATEGORIE : Buggy 1/8", "Qualifications : Classement Manche1",
                                  "Course : Grand Prix - Circuit des Pins",
-                                 "CLASSEMENTToursTemps - Edité le 03/03/2027 à 9:05", "Place",
-                                 "Nom Pilote", "Meilleur tour", "Points", "Page 1 /1"})
+                                 "Classement aux tours et au temps - Edité le 03/03/2027 à 9:05",
+                                 "Place", "Nom Pilote", "Meilleur tour", "Points", "Page 1 /1"})
         EXPECT_NE(text.find(expected), std::string::npos) << expected << "\n" << text;
     EXPECT_EQ(lineOf(text, "Chloe"), "1 Chloe 13 5:10.000 23.000 9");
     EXPECT_EQ(lineOf(text, "Bob"), "2 Bob 12 5:00.500 24.000 7");

@@ -14,8 +14,10 @@
 #include <QApplication>
 #include <QLineEdit>
 #include <QMenu>
+#include <QPalette>
 #include <QPrintDialog>
 #include <QScrollBar>
+#include <QStyle>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -253,8 +255,14 @@ TEST_F(CompositionDialogs, theGridsDialogRefusesABadGridWithItsMessage) {
     }
     int attempts = 0;
     whenDialogWith("4601", [&](QWidget& dialog) {
-        EXPECT_TRUE(dialog.findChild<QLineEdit*>("4601")->isReadOnly());
-        EXPECT_FALSE(dialog.findChild<QLineEdit*>("4602")->isReadOnly());
+        const auto* fixed = dialog.findChild<QLineEdit*>("4601");
+        const auto* editable = dialog.findChild<QLineEdit*>("4602");
+        EXPECT_TRUE(fixed->isReadOnly());
+        EXPECT_FALSE(editable->isReadOnly());
+        EXPECT_NE(fixed->palette().color(QPalette::Base), editable->palette().color(QPalette::Base))
+            << "a field that takes no input does not look like one that does";
+        EXPECT_EQ(fixed->palette().color(QPalette::Base),
+                  fixed->style()->standardPalette().color(QPalette::Window));
         type(dialog, 4602, "ABA");
         clickButton(dialog, "1");
         ++attempts;

@@ -7,6 +7,8 @@
 #include "gui/modal_driver.h"
 #include "gui_databases/database_dialog_driver.h"
 
+#include <QFont>
+#include <QFontMetrics>
 #include <QWidget>
 
 #include <gtest/gtest.h>
@@ -30,6 +32,10 @@ TEST(FrequenciesDialog, onlySixCharactersAreAddedAndTheFirstStaysSelected) {
     t.folder.write(kFrequencies, "27.195\r\n40.665\r\n");
     whenDialogWith("3405", [](QWidget& d) {
         EXPECT_EQ(d.windowTitle(), QString::fromUtf8("Base de données Fréquences radio"));
+        QFont title = d.font();
+        title.setBold(true);
+        EXPECT_GT(d.width(), QFontMetrics(title).horizontalAdvance(d.windowTitle()) + 100)
+            << "room for the whole caption beside the title bar's buttons";
         addByButtons(d, kFrequencyList, kNewFrequency, "27.19");
         EXPECT_EQ(listedNames(d, kFrequencyList), (QStringList{"27.195", "40.665"}));
         typeInto(d, kNewFrequency, "41.0000");

@@ -107,6 +107,10 @@ TEST_F(ParticipantsDialogWindow, onceQualifyingStartedTheListIsFrozenAndCancelLe
         EXPECT_FALSE(control<QPushButton>(d, 4206)->isEnabled());
         EXPECT_TRUE(control<QPushButton>(d, 4207)->isEnabled());
         EXPECT_TRUE(control<QPushButton>(d, 2)->isEnabled());
+        const auto* why = control<QLabel>(d, 4208);
+        EXPECT_TRUE(why->isVisible());
+        EXPECT_TRUE(why->text().startsWith("Les qualifications ont commencé"));
+        EXPECT_LE(why->geometry().bottom(), d.height()) << "the reason shows whole";
         clickButton(d, "2");
     });
     runCommand(kCmdParticipantsList);

@@ -55,7 +55,7 @@ TEST(RunResultsPdf, theRunsResultsPrintOnOneLandscapePage) {
     EXPECT_EQ(pdfOrientation(pdf), "landscape");
     const std::string text = pdfText(pdf);
     for (const char* expected : {"CATEGORIE : Buggy 1/8", "Qualifications : Manche2 - Série1",
-                                 "Course : Grand Prix - Circuit des Pins", "Durée 0:05:00 - Pluie",
+                                 "Course : Grand Prix - Circuit des Pins", "Durée 0:05:00 - pluie",
                                  "Résultat pris en compte", "Relevés transpondeurs", "Pos", "N°",
                                  "Pilote", "Meilleur tour", "Durand Zoé", "Martin Paul", "5:01.250",
                                  "21.330", "Commentaire:", "piste glissante"})

@@ -11,6 +11,7 @@
 #include <QContextMenuEvent>
 #include <QLineEdit>
 #include <QMenu>
+#include <QScrollBar>
 #include <QTest>
 #include <QTimer>
 #include <QTreeWidget>
@@ -254,6 +255,22 @@ TEST_F(RaceTreeWindow, loadFromTheMenuShowsTheLoadedRace) {
     EXPECT_FALSE(tree->topLevelItem(2)->isExpanded());
     EXPECT_EQ(g.window->windowTitle(), "Tarvolin:   " + QString::fromStdString(other));
     EXPECT_TRUE(g.window->action(1003)->isEnabled());
+}
+
+TEST_F(RaceTreeWindow, aLongLabelKeepsTheTreesWidthShowsWholeInItsTooltipAndScrollsSideways) {
+    RaceHeader h = fileHeader();
+    h.categories[0].name = "Tourisme 1/10 electrique championnat regional";
+    useHeader(h);
+    QTreeWidgetItem* category = tree->topLevelItem(1);
+    category->setExpanded(true);
+    QApplication::processEvents();
+    EXPECT_EQ(tree->width(), 190);
+    EXPECT_EQ(category->toolTip(0), "Tourisme 1/10 electrique championnat regional");
+    for (int i = 0; i < category->childCount(); ++i)
+        EXPECT_EQ(category->child(i)->toolTip(0), category->child(i)->text(0));
+    const int textWidth = tree->fontMetrics().horizontalAdvance(category->text(0));
+    EXPECT_GE(tree->columnWidth(0), textWidth) << "the column is not cut to the tree's width";
+    EXPECT_GT(tree->horizontalScrollBar()->maximum(), 0) << "the tree scrolls to the rest";
 }
 
 } // namespace

@@ -86,5 +86,52 @@ TEST_F(SampleMeeting, theDriversDatabaseHoldsEveryParticipantWithHisTransponder)
     EXPECT_EQ(packs[0].name.view(), "CLUB");
 }
 
+// The drivers of each category of a loaded sample, in their places.
+std::vector<std::string> participantsOf(Program& p) {
+    std::vector<std::string> names;
+    for (int k = 1; k <= p.header.categoryCount; ++k) {
+        loadQualifyingHeat(p, k, 1, 1);
+        for (const CarSlot& s : p.slots)
+            names.emplace_back(s.name.view());
+    }
+    return names;
+}
+
+TEST(EnglishSample, aNewEnglishWorkingFolderGetsTheSampleWithEnglishNamesAndTheSameDrivers) {
+    TestProgram french;
+    std::filesystem::create_directories(french.folder.path() + "/share");
+    std::filesystem::create_symlink(RACEDESK_SAMPLE_DIR, french.folder.path() + "/share/sample");
+    TestProgram english;
+    std::filesystem::create_directories(english.folder.path() + "/share");
+    std::filesystem::create_symlink(RACEDESK_SAMPLE_DIR, english.folder.path() + "/share/sample");
+    installShippedDefaults(english.folder.path() + "/share", english.folder.path(),
+                           SpokenLanguage::English);
+    installShippedDefaults(french.folder.path() + "/share", french.folder.path(),
+                           SpokenLanguage::French);
+    ASSERT_TRUE(english.folder.exists("Example.race"));
+    EXPECT_FALSE(english.folder.exists("Exemple.race")) << "one sample, in the program's language";
+    EXPECT_FALSE(french.folder.exists("Example.race"));
+
+    std::vector<std::string> names[2];
+    TestProgram* programs[2] = {&french, &english};
+    for (int i = 0; i < 2; ++i) {
+        Program& p = programs[i]->program;
+        ASSERT_TRUE(createWorkingRaceFile(p.path(kWorkingRaceFile)));
+        programs[i]->dialogs.files = {
+            programs[i]->folder.file(i == 0 ? "Exemple.race" : "Example.race")};
+        programs[i]->dialogs.answers = {Answer::No};
+        TreeItems tree;
+        ASSERT_TRUE(loadRace(p, tree));
+        names[i] = participantsOf(p);
+    }
+    const RaceHeader& header = english.program.header;
+    ASSERT_EQ(header.categoryCount, 2);
+    EXPECT_EQ(header.categories[0].name.view(), "Touring car 1/10 electric");
+    EXPECT_EQ(header.categories[1].name.view(), "Buggy 1/8 nitro");
+    EXPECT_EQ(english.program.track.raceName.view(), "Winter Cup 2027");
+    EXPECT_EQ(names[1], names[0]) << "the same drivers in the same heats";
+    EXPECT_EQ(english.program.track.circuit.view(), "Circuit des Pins");
+}
+
 } // namespace
 } // namespace racedesk

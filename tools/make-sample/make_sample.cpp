@@ -100,20 +100,33 @@ bool writeCategory(SectionFile& f, int k, const SampleDriver (&drivers)[kDrivers
            writeQualifyingParameters(f, k, parameters) == WriteStatus::Written;
 }
 
-bool writeRace(const std::string& path) {
+// What differs between the French and the English sample: the names a director types.
+struct SampleNames {
+    const char* file;
+    const char* tourers;
+    const char* buggies;
+    const char* race;
+};
+
+constexpr SampleNames kFrenchSample = {"Exemple.race", "Tourisme 1/10 électrique",
+                                       "Buggy 1/8 thermique", "Coupe d'hiver 2027"};
+constexpr SampleNames kEnglishSample = {"Example.race", "Touring car 1/10 electric",
+                                        "Buggy 1/8 nitro", "Winter Cup 2027"};
+
+bool writeRace(const std::string& path, const SampleNames& names) {
     if (!createWorkingRaceFile(path))
         return false;
     RaceHeader header = newRaceHeader();
     header.categoryCount = 2;
-    header.categories[0].name = cp("Tourisme 1/10 électrique");
-    header.categories[1].name = cp("Buggy 1/8 thermique");
+    header.categories[0].name = cp(names.tourers);
+    header.categories[1].name = cp(names.buggies);
     for (int k = 0; k < 2; ++k) {
         header.categories[std::size_t(k)].participants = kDriversPerCategory;
         header.categories[std::size_t(k)].rounds = kRounds;
         header.categories[std::size_t(k)].heatsPerRound = kDriversPerCategory / kDriversPerHeat;
     }
     TrackSettings track;
-    track.raceName = cp("Coupe d'hiver 2027");
+    track.raceName = cp(names.race);
     track.club = kClub;
     track.circuit = kCircuit;
     track.protectionSeconds = 3;
@@ -179,8 +192,13 @@ int main(int argc, char** argv) {
     }
     const std::filesystem::path folder = argv[1];
     std::filesystem::create_directories(folder);
-    if (!racedesk::writeRace((folder / "Exemple.race").string()) ||
-        !racedesk::writeDatabases(folder)) {
+    for (const racedesk::SampleNames& names : {racedesk::kFrenchSample, racedesk::kEnglishSample}) {
+        if (!racedesk::writeRace((folder / names.file).string(), names)) {
+            std::fprintf(stderr, "make-sample: cannot write %s into %s\n", names.file, argv[1]);
+            return 1;
+        }
+    }
+    if (!racedesk::writeDatabases(folder)) {
         std::fprintf(stderr, "make-sample: cannot write the sample into %s\n", argv[1]);
         return 1;
     }

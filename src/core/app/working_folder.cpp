@@ -29,7 +29,8 @@ constexpr const char* kShippedFolders[] = {"sons", "images", "Guides"};
 constexpr const char* kUserDatabases[] = {kCircuitsFile, kClubsFile, kDriversFile,
                                           kFrequenciesFile};
 constexpr const char* kSampleFolder = "sample";
-constexpr const char* kSampleRace = "Exemple.race";
+constexpr const char* kFrenchSampleRace = "Exemple.race";
+constexpr const char* kEnglishSampleRace = "Example.race";
 constexpr const char* kPortsFolder = "ports";
 
 struct Installation {
@@ -144,7 +145,7 @@ bool copySample(const Installation& in, const char* name, const std::string& pat
     return fs::is_regular_file(sample, ec) && copyFile(sample, path);
 }
 
-void installDatabases(Installation& in) {
+void installDatabases(Installation& in, SpokenLanguage language) {
     for (const char* name : kUserDatabases)
         writeIfMissing(in, name, [&](const std::string& path) {
             return copySample(in, name, path) || replaceWholeFile(path, "");
@@ -153,10 +154,11 @@ void installDatabases(Installation& in) {
         return copySample(in, kTransponderPacksFile, path) ||
                writeTransponderPacks(path, TransponderPackTable{});
     });
+    const char* race = language == SpokenLanguage::English ? kEnglishSampleRace : kFrenchSampleRace;
     std::error_code ec;
-    if (fs::is_regular_file(in.share / kSampleFolder / kSampleRace, ec))
-        writeIfMissing(in, kSampleRace,
-                       [&](const std::string& path) { return copySample(in, kSampleRace, path); });
+    if (fs::is_regular_file(in.share / kSampleFolder / race, ec))
+        writeIfMissing(in, race,
+                       [&](const std::string& path) { return copySample(in, race, path); });
 }
 
 void createPortsFolder(Installation& in) {
@@ -181,7 +183,7 @@ InstallReport installShippedDefaults(const std::string& shareFolder,
         copyMissingFiles(in, folder);
     installSettings(in, language);
     installCountries(in, language);
-    installDatabases(in);
+    installDatabases(in, language);
     createPortsFolder(in);
     return in.report;
 }

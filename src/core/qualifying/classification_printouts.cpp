@@ -2,6 +2,8 @@
 
 #include "core/qualifying/classification_format.h"
 #include "core/reports/page_titles.h"
+#include "core/reports/print_file_name.h"
+#include "core/timing/key_labels.h"
 
 #include <algorithm>
 
@@ -19,6 +21,7 @@ constexpr int kSubRuleTop = 278;
 PrintDocument classificationDocument(const ClassificationContext& context) {
     PrintDocument document;
     document.firstTitle = categoryTitle(context.entry.name.view());
+    document.category = context.entry.name.view();
     document.raceLine = raceLine(context.track.raceName.view(), context.track.circuit.view());
     document.layout.table.headerLeft = document.layout.table.bodyLeft;
     document.numberedRows = false;
@@ -120,8 +123,9 @@ void addOverallColumns(PrintDocument& document) {
 PrintDocument roundClassificationPrintout(const RoundClassificationState& state) {
     PrintDocument document = classificationDocument(state.context);
     document.jobName = tx(Text::PrintJobRoundClassification);
+    document.fileTitle = printFileTitle(PrintFileText::RoundClassification, state.round);
     document.secondTitle = formatted(ClassificationText::PrintRoundTitle, state.round);
-    document.datePrefix = keyOf(state.classification.ranking);
+    document.datePrefix = labelOf(state.classification.ranking);
     const int top = document.layout.table.headerTop;
     document.columns = {placeColumn(),
                         {tx(ClassificationText::ColumnName), kRoundNameX, Align::Left},
@@ -147,6 +151,7 @@ PrintDocument roundClassificationPrintout(const RoundClassificationState& state)
 PrintDocument overallClassificationPrintout(const OverallClassificationState& state) {
     PrintDocument document = classificationDocument(state.context);
     document.jobName = tx(Text::PrintJobOverallClassification);
+    document.fileTitle = tx(PrintFileText::OverallClassification);
     document.secondTitle = tx(ClassificationText::PrintOverallTitle);
     document.datePrefix =
         formatted(ClassificationText::PrintOverallDatePrefix, state.standing.bestRounds);

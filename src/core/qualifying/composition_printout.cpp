@@ -2,6 +2,7 @@
 
 #include "core/qualifying/composition_texts.h"
 #include "core/reports/page_titles.h"
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 
 #include <algorithm>
@@ -90,6 +91,8 @@ PrintDocument compositionPrintout(const CompositionDialog& d) {
     PrintDocument document;
     document.jobName = tx(Text::PrintJobQualifyingHeats);
     document.firstTitle = categoryTitle(d.categoryName.view());
+    document.fileTitle = tx(PrintFileText::QualifyingHeats);
+    document.category = d.categoryName.view();
     document.secondTitle = tx(CompositionText::PrintTitle);
     document.raceLine = raceLine(d.track.raceName.view(), d.track.circuit.view());
     document.columns = {{tx(CompositionText::PrintHeat), kHeatX, Align::Left},

@@ -29,6 +29,7 @@ constexpr int kLapStep = 56;
 constexpr int kPlotTop = 90;
 constexpr int kPlotBottom = 570;
 constexpr int kMostPositionStep = 60;
+constexpr int kNameGap = 6; // from a curve's end to its name
 
 // One colour per line number, far enough apart to tell 20 curves from one another.
 constexpr Colour kLineColours[kCarCount] = {
@@ -169,8 +170,9 @@ void drawChartGrid(Canvas& canvas, int cars, int firstColumn) {
     }
 }
 
-void drawCurve(Canvas& canvas, const DetailedCar& car, int cars, int firstColumn) {
-    Point points[kDetailTableColumns];
+// The points of a car's curve in the columns shown; gives their count.
+int curvePoints(const DetailedCar& car, int cars, int firstColumn,
+                Point (&points)[kDetailTableColumns]) {
     int count = 0;
     for (int k = 0; k < kDetailTableColumns; ++k) {
         const int lap = firstColumn + k + 1;
@@ -178,21 +180,48 @@ void drawCurve(Canvas& canvas, const DetailedCar& car, int cars, int firstColumn
             break;
         points[count++] = {lapX(k), positionY(car.positions[std::size_t(lap)], cars)};
     }
-    if (count == 0)
-        return;
-    canvas.polyline(points, count, colourOf(car), 2);
+    return count;
+}
+
+// The car's name at the end of its curve, on white: the grid's dotted lines and the other
+// curves, drawn before, pass under it. It stops before the panel's edge and before the next
+// name on its line, that of a car whose curve ends later in that place.
+void drawCurveName(Canvas& canvas, const DetailedCar& car, Point end, int right) {
     const FontSpec font = arialFont(14);
-    const Point end = points[count - 1];
-    const int room = kChartPanel.right - 5 - (end.x + 6);
-    drawText(canvas, end.x + 6, end.y - 8, fitted(canvas, lineLabel(car), font, room), font,
-             colourOf(car));
+    const int room = right - (end.x + kNameGap);
+    canvas.text(end.x + kNameGap, end.y - 8, fitted(canvas, lineLabel(car), font, room), font,
+                colourOf(car), Align::Left, true, kWhite);
+}
+
+// Where the name of the curve ending at ends[i] must stop.
+int nameRight(const Point* ends, int count, int i) {
+    int right = kChartPanel.right - 5;
+    for (int j = 0; j < count; ++j) {
+        if (ends[j].y == ends[i].y && ends[j].x > ends[i].x)
+            right = std::min(right, ends[j].x + kNameGap - 4);
+    }
+    return right;
 }
 
 void drawChart(Canvas& canvas, const DetailedResults& results, int firstColumn) {
-    const int cars = results.carCount;
+    const int cars = std::min(results.carCount, kCarCount);
     drawChartGrid(canvas, cars, firstColumn);
-    for (int i = 0; i < cars; ++i)
-        drawCurve(canvas, results.cars[std::size_t(i)], cars, firstColumn);
+    Point points[kDetailTableColumns];
+    Point ends[kCarCount];
+    bool drawn[kCarCount] = {};
+    for (int i = 0; i < cars; ++i) {
+        const DetailedCar& car = results.cars[std::size_t(i)];
+        const int count = curvePoints(car, cars, firstColumn, points);
+        if (count == 0)
+            continue;
+        canvas.polyline(points, count, colourOf(car), 2);
+        ends[i] = points[count - 1];
+        drawn[i] = true;
+    }
+    for (int i = 0; i < cars; ++i) {
+        if (drawn[i])
+            drawCurveName(canvas, results.cars[std::size_t(i)], ends[i], nameRight(ends, cars, i));
+    }
 }
 
 } // namespace

@@ -22,6 +22,11 @@
 namespace racedesk {
 namespace {
 
+void showFrequencyConflict(Program& p) {
+    p.board.conflictText = frequencyConflictText(p.slots, p.participants);
+    p.board.conflict = !p.board.conflictText.empty();
+}
+
 constexpr int kQualifyingLapCapacity = 150;
 constexpr int kQualifyingHoursOfALapsRun = 2;
 
@@ -121,6 +126,7 @@ void unloadRun(Program& p) {
     p.run.ready = p.run.holdsRun = p.run.heatLoaded = false;
     p.run.header.clear();
     p.board.conflict = false;
+    p.board.conflictText.clear();
     p.io.screen.runChanged();
     p.io.screen.invalidate(BoardArea::Whole);
 }
@@ -164,7 +170,7 @@ void loadQualifyingHeat(Program& p, int category, int round, int heat) {
     if (found)
         showStoredRun(p, stored);
     applyTransponders(p);
-    p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
+    showFrequencyConflict(p);
 
     l.holdsResults = holdsResults(p.slots);
     l.commitPending = l.holdsResults;
@@ -241,7 +247,7 @@ void retakeParticipantDetails(Program& p) {
     if (p.run.inProgress())
         return;
     applyTransponders(p);
-    p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
+    showFrequencyConflict(p);
     if (holdsResults(p.slots)) {
         rankLoadedRun(p);
     } else {

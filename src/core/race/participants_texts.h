@@ -27,6 +27,7 @@ enum class ParticipantsText {
     ListDatabase,
     ListCount,
     ListValidate,
+    ListFrozen, // why the buttons are greyed
 
     // "Détails pilote"
     DetailsCaption,

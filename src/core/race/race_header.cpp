@@ -2,6 +2,7 @@
 
 #include "core/common/field_reader.h"
 #include "core/common/field_writer.h"
+#include "core/race/race_texts.h"
 
 #include <algorithm>
 #include <cstdio>
@@ -19,7 +20,7 @@ void readClamped(FieldReader& reader, int& value, int low, int high) {
 
 CategoryName defaultCategoryName(int number) {
     char name[24];
-    std::snprintf(name, sizeof name, "CATEGORIE %d", number);
+    std::snprintf(name, sizeof name, tx(RaceText::DefaultCategoryName), number);
     return CategoryName(name);
 }
 

@@ -37,7 +37,7 @@ struct RaceHeader {
     std::array<CategoryEntry, kMaxCategories> categories;
 };
 
-// "CATEGORIE %d"
+// "CATEGORIE %d" ("CATEGORY %d" in the English program)
 CategoryName defaultCategoryName(int number);
 // A new race: one category, "CATEGORIE 1", every counter 0.
 RaceHeader newRaceHeader();

@@ -1,12 +1,14 @@
 #include "core/reports/analysis_printout.h"
 
 #include "core/common/texts.h"
+#include "core/platform/fitted_font.h"
 #include "core/reports/analysis_drawing.h"
 #include "core/reports/analysis_texts.h"
 #include "core/reports/analysis_views.h"
 #include "core/reports/curve_view.h"
 #include "core/reports/histogram_view.h"
 #include "core/reports/lap_statistics.h"
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 
 #include <cstdio>
@@ -51,7 +53,10 @@ void drawHeadings(Canvas& canvas, const DriverResult& run) {
     const FontSpec font = printMainFont();
     canvas.text(kTitleLine.x, kTitleLine.y, analysisTitleLine(run), font, kBlack, Align::Centre,
                 false, kWhite);
-    canvas.text(kTrackLine.x, kTrackLine.y, analysisTrackLine(run), font, kBlack, Align::Left,
+    // The line holds the whole run summary: it shrinks to stay within the boxes' width.
+    const std::string track = analysisTrackLine(run);
+    canvas.text(kTrackLine.x, kTrackLine.y, track,
+                fittedFont(canvas, track, font, kSummaryBox.outline.width()), kBlack, Align::Left,
                 false, kWhite);
 }
 
@@ -73,7 +78,9 @@ void drawAnalysisPage(Canvas& canvas, const DriverResult& run, LapRange range) {
 PrintDocument analysisPrintout(const DriverResult& run, LapRange range) {
     PrintDocument document;
     document.jobName = tx(Text::PrintJobRunSummary);
-    document.layout.logo = {}; // the analysis draws its own, smaller
+    document.fileTitle = printFileTitle(PrintFileText::Analysis, run.name.view());
+    document.category = run.runTitle.view(); // the category, round and heat
+    document.layout.logo = {};               // the analysis draws its own, smaller
     document.layout.numberedPages = false;
     document.dated = false;
     document.numberedRows = false;

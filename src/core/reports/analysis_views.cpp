@@ -1,6 +1,7 @@
 #include "core/reports/analysis_views.h"
 
 #include "core/common/text_builder.h"
+#include "core/platform/fitted_font.h"
 #include "core/reports/analysis_drawing.h"
 #include "core/reports/analysis_texts.h"
 #include "core/reports/curve_view.h"
@@ -19,6 +20,8 @@ constexpr int kDeviationFont = 16;
 constexpr int kNoteFont = 14;
 constexpr int kTableFont = 14;
 
+// A label keeps this gap to the view's left edge.
+constexpr int kLabelGap = 4;
 // Offsets from the view area's top-left corner.
 constexpr int kLabelRight = 130;
 constexpr int kValueRight = 220;
@@ -46,8 +49,12 @@ Rect moved(const Rect& r, Point by) {
 
 void drawFigure(Canvas& canvas, Point corner, int top, AnalysisText label, RaceTime value, int lap,
                 bool known) {
-    drawViewText(canvas, {corner.x + kLabelRight, corner.y + top}, tx(label), kFigureFont,
-                 Align::Right);
+    // A long label ("Moins bon tour :") shrinks to stay inside the view's area, on the screen
+    // as on paper.
+    const FontSpec font =
+        fittedFont(canvas, tx(label), analysisFont(kFigureFont), kLabelRight - kLabelGap);
+    canvas.text(corner.x + kLabelRight, corner.y + top, tx(label), font, kBlack, Align::Right,
+                false, kWhite);
     if (!known)
         return;
     drawViewText(canvas, {corner.x + kValueRight, corner.y + top}, lapTimeText(value), kFigureFont,

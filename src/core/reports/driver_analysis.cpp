@@ -1,6 +1,7 @@
 #include "core/reports/driver_analysis.h"
 
 #include "core/reports/analysis_texts.h"
+#include "core/timing/key_labels.h"
 
 #include <algorithm>
 #include <cstdint>
@@ -32,7 +33,7 @@ std::string analysisTitleLine(const DriverResult& run) {
 std::string analysisTrackLine(const DriverResult& run) {
     char line[320];
     std::snprintf(line, sizeof line, tx(AnalysisText::TrackLine), run.circuit.c_str(),
-                  run.summary.c_str());
+                  readableSummary(run.summary.view()).c_str());
     return line;
 }
 

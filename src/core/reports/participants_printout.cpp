@@ -2,6 +2,7 @@
 
 #include "core/common/texts.h"
 #include "core/reports/page_titles.h"
+#include "core/reports/print_file_name.h"
 
 #include <cstdio>
 
@@ -38,6 +39,8 @@ PrintDocument participantsPrintout(const ParticipantTable& participants,
     PrintDocument document;
     document.jobName = tx(Text::PrintJobParticipants);
     document.firstTitle = categoryTitle(categoryName);
+    document.fileTitle = tx(PrintFileText::Participants);
+    document.category = categoryName;
     char title[96];
     std::snprintf(title, sizeof title, tx(Text::ParticipantsPrintTitle),
                   participantCount(participants));

@@ -74,6 +74,10 @@ using TableDrawing = std::function<void(Canvas& canvas, const PrintDocument& doc
 // Everything a printed list needs; the frame draws it page after page.
 struct PrintDocument {
     std::string jobName;
+    // What the print dialog names a PDF of the document: "Classement Manche1" and the
+    // category it is about, when it is about one.
+    std::string fileTitle;
+    std::string category;
     PageLayout layout = portraitLayout();
     std::string firstTitle; // "CATEGORIE : ..." with the category's name
     std::string secondTitle;

@@ -2,7 +2,9 @@
 
 #include "core/common/texts.h"
 #include "core/race/run_results_texts.h"
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
+#include "core/timing/key_labels.h"
 
 #include <algorithm>
 #include <string>
@@ -129,6 +131,8 @@ PrintDocument runResultsPrintout(const LoadedRun& run, std::string_view summary,
                                  const BoardRows& rows, int rowCount) {
     PrintDocument document;
     document.jobName = tx(Text::PrintJobRunResults);
+    document.fileTitle = tx(PrintFileText::RunResults);
+    document.category = run.runTitle.view(); // the category, round and heat
     document.layout = landscapeLayout();
     document.firstTitle = run.categoryTitle.view();
     document.secondTitle = run.runKindTitle.view();
@@ -137,7 +141,7 @@ PrintDocument runResultsPrintout(const LoadedRun& run, std::string_view summary,
     document.numberedRows = false;
     document.pageTexts = {
         {{kSummaryX, kSummaryY},
-         std::string(summary) + " - " + std::string(run.condition.view()),
+         readableSummary(summary) + " - " + readableCondition(run.condition.view()),
          Align::Left},
         {{kCommentLabelX, kCommentY}, tx(RunResultsText::PrintComment), Align::Left},
         {{kCommentX, kCommentY}, std::string(run.comment.view()), Align::Left}};

@@ -1,5 +1,6 @@
 #include "core/settings/display_preview.h"
 
+#include "core/platform/fitted_font.h"
 #include "core/settings/band_fill.h"
 
 #include <array>
@@ -49,6 +50,28 @@ constexpr int kLineWidth = 3;
 
 constexpr Colour kOutline = rgb(0, 0, 0);
 constexpr Colour kSampleOutline = rgb(160, 160, 160);
+
+constexpr int kSampleInset = 2;
+
+// Each sample stands on the colour its text has on the board: the heat title and the conflict
+// banner on their backgrounds, the headings and the columns on their bands.
+void paintSampleBand(Canvas& canvas, const DisplaySettings& settings, int sample, const Rect& r) {
+    const auto& c = settings.colours;
+    switch (sample) {
+    case kHeatTitleFont:
+        canvas.fillRect(r, c[kHeatTitleBackground]);
+        break;
+    case kConflictFont:
+        canvas.fillRect(r, c[kConflictBackground]);
+        break;
+    case kHeadingsFont:
+        fillBand(canvas, r, c[kHeaderTop], c[kHeaderBottom]);
+        break;
+    default:
+        fillBand(canvas, r, c[kRowsTop], c[kRowsBottom]);
+        break;
+    }
+}
 
 bool strictlyInside(const Rect& r, int x, int y) {
     return x > r.left && x < r.right && y > r.top && y < r.bottom;
@@ -105,11 +128,13 @@ void paintSwatches(Canvas& canvas, const DisplaySettings& settings) {
 void paintFontSamples(Canvas& canvas, const DisplaySettings& settings, int column) {
     for (int i = 0; i < kFontSampleCount; ++i) {
         const Rect r = fontSampleRect(i);
+        paintSampleBand(canvas, settings, i, r);
         const std::size_t font = std::size_t(fontOfSample(i, column));
         FontSpec shown = settings.fonts[font];
         shown.height = kFontSampleHeight;
+        shown = fittedFont(canvas, kFontSampleText, shown, r.width() - 2 * kSampleInset);
         canvas.frameRect(r, kSampleOutline, 1, false, kSampleOutline);
-        canvas.text(r.left + 2, r.top + (r.height() - kFontSampleHeight) / 2, kFontSampleText,
+        canvas.text(r.left + kSampleInset, r.top + (r.height() - shown.height) / 2, kFontSampleText,
                     shown, settings.fontColours[font], Align::Left, false, kOutline);
     }
 }

@@ -2,9 +2,12 @@
 
 #include "core/app/program.h"
 #include "core/common/texts.h"
+#include "core/platform/fitted_font.h"
 #include "core/settings/band_fill.h"
+#include "core/timing/key_labels.h"
 
 #include <algorithm>
+#include <string>
 #include <string_view>
 
 namespace racedesk {
@@ -45,6 +48,9 @@ struct Painter {
     void background() {
         c.bitmap({4, 2, 4 + 196, 2 + 50}, kLogo, false);
         c.fillRect(l.board, d.colours[kBoardBackground]);
+        // The conflict banner takes the title's band: the faint title would show around it.
+        if (p.board.conflict)
+            return;
         c.text((l.title.left + l.title.right) / 2, l.title.top, "Tarvolin Racedesk",
                arialFont(l.title.height(), 700), darkened(d.colours[kBoardBackground]),
                Align::Centre, false, 0);
@@ -170,18 +176,24 @@ struct Painter {
         const FontSpec font = scaledFont(d.fonts[kHeatTitleFont], l.width);
         c.fillRect(l.runHeader, d.colours[kHeatTitleBackground]);
         c.text(l.runHeader.left + l.x(10),
-               l.runHeader.top + (l.runHeader.height() - font.height) / 2, p.run.header.view(),
-               font, d.fontColours[kHeatTitleFont], Align::Left, false, 0);
+               l.runHeader.top + (l.runHeader.height() - font.height) / 2,
+               readableSummary(p.run.header.view()), font, d.fontColours[kHeatTitleFont],
+               Align::Left, false, 0);
     }
 
     void conflictBanner() {
         if (!p.board.conflict)
             return;
-        const FontSpec font = scaledFont(d.fonts[kConflictFont], l.width);
-        const std::string_view text = " Conflit Radio ";
-        const int w = c.textWidth(text, font);
-        const int x = (l.rowsArea.left + l.rowsArea.right - w) / 2;
-        const int y = (l.rowsArea.top + l.rowsArea.bottom - font.height) / 2;
+        // In the title band, above the table: the rows and their gaps stay readable. The text
+        // shrinks until it fits the band.
+        const std::string text = " " + std::string(p.board.conflictText.view()) + " ";
+        FontSpec font = scaledFont(d.fonts[kConflictFont], l.width);
+        font.height = std::min(font.height, l.title.height());
+        const int room = l.title.width() - l.x(20);
+        font = fittedFont(c, text, font, room);
+        const int w = std::min(c.textWidth(text, font), room);
+        const int x = (l.title.left + l.title.right - w) / 2;
+        const int y = l.title.top + (l.title.height() - font.height) / 2;
         c.text(x, y, text, font, d.fontColours[kConflictFont], Align::Left, true,
                d.colours[kConflictBackground]);
     }

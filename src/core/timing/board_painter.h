@@ -10,6 +10,7 @@ struct Program;
 struct BoardState {
     int firstVisibleRow = 0;
     bool conflict = false;
+    FixedText<240> conflictText; // who shares which frequency
 };
 
 // Paints the whole board, in order: logo, background, title, bands and frame, headings, rows

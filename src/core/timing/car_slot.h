@@ -24,6 +24,7 @@ struct CarSlot {
     std::array<RaceTime, kLapTableSize> cumulativeTimes{};
     std::array<RaceTime, kLapTableSize> lapTimes{};
     std::array<int, kLapTableSize> positions{};
+    std::array<bool, kLapTableSize> manualLaps{}; // laps ended by a car button
     RaceTime bestLapFromTable = 0;
     bool finished = false;
     bool justPassed = false;

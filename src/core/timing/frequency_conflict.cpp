@@ -1,6 +1,11 @@
 #include "core/timing/frequency_conflict.h"
 
+#include "core/timing/run_texts.h"
+
+#include <algorithm>
+#include <cstdio>
 #include <cstring>
+#include <vector>
 
 namespace racedesk {
 namespace {
@@ -21,22 +26,34 @@ bool canConflict(const FrequencyText& frequency) {
     return !frequency.empty() && std::strncmp(frequency.c_str(), "2.4Ghz", 7) != 0;
 }
 
-bool checkFrequencyConflict(const CarSlots& slots, const ParticipantTable& participants) {
+std::string frequencyConflictText(const CarSlots& slots, const ParticipantTable& participants) {
+    std::vector<std::string> frequencies;
+    std::string groups;
     for (const CarSlot& slot : slots) {
         const FixedText<7>* reference = referenceOf(participants, slot);
         if (reference == nullptr || !canConflict(*reference))
             continue;
+        const std::string frequency(reference->view());
+        if (std::find(frequencies.begin(), frequencies.end(), frequency) != frequencies.end())
+            continue;
+        std::string names;
         int sharing = 0;
         for (const CarSlot& other : slots) {
-            for (const Participant& p : participants) {
-                if (p.name == other.name.view() && p.frequencies[0] == reference->view())
-                    ++sharing;
-            }
+            const FixedText<7>* theirs = referenceOf(participants, other);
+            if (theirs == nullptr || *theirs != reference->view())
+                continue;
+            names += (sharing++ == 0 ? "" : ", ") + std::string(other.name.view());
         }
-        if (sharing >= 2)
-            return true;
+        if (sharing < 2)
+            continue;
+        frequencies.push_back(frequency);
+        groups += (groups.empty() ? "" : ", ") + frequency + " (" + names + ")";
     }
-    return false;
+    if (groups.empty())
+        return {};
+    std::vector<char> text(groups.size() + 64);
+    std::snprintf(text.data(), text.size(), tx(RunText::ConflictBanner), groups.c_str());
+    return text.data();
 }
 
 } // namespace racedesk

@@ -1,6 +1,7 @@
 #include "core/timing/ranking.h"
 
 #include "core/common/text_builder.h"
+#include "core/timing/run_engine.h"
 
 #include <string_view>
 
@@ -237,11 +238,13 @@ void rankRun(CarSlots& slots, RankingMode mode, int count, RankEntries& entries,
 }
 
 void bestLapFromTable(CarSlots& slots, StartMode startMode) {
-    const int firstLap = startMode == StartMode::Staggered ? 1 : 2;
+    const int firstLap = firstTimedLap(startMode);
     for (CarSlot& s : slots) {
         RaceTime best = 0;
         const int last = s.passings < kLapTableSize ? s.passings : kLapTableSize - 1;
         for (int j = firstLap; j <= last; ++j) {
+            if (s.manualLaps[std::size_t(j)])
+                continue;
             const RaceTime lap =
                 s.cumulativeTimes[std::size_t(j)] - s.cumulativeTimes[std::size_t(j - 1)];
             if (best == 0 || lap < best)

@@ -177,7 +177,11 @@ void carPassing(Program& p, int index, std::int64_t runTime, bool manual) {
         rejectPassing(p, slot);
         return;
     }
-    recordLap(slot, toRaceTime(runTime), p.run.startMode);
+    const int lapsBefore = slot.laps;
+    const bool finishedBefore = slot.finished;
+    recordLap(slot, toRaceTime(runTime), p.run.startMode, manual);
+    if (manual && slot.laps > lapsBefore)
+        p.run.lastManualLap = {index, slot.laps, finishedBefore};
     updateRunBest(p.slots, index, p.run.runBestLap);
     updateTrackRecord(p.circuits, slot, p.run.circuitIndex);
     const bool finishedNow = applyFinishRules(p, slot);
@@ -234,13 +238,10 @@ void setRestTexts(RunSession& run, std::int64_t remainingMs) {
         const std::int64_t shown = (remainingMs + 999) / 1000;
         std::snprintf(text, sizeof text, tx(Text::RestBeforeStart), int(shown / 60),
                       int(shown % 60));
+        run.restRemainingText = text;
     } else {
-        const std::int64_t over = -remainingMs / 1000;
-        text[0] = '-';
-        std::snprintf(text + 1, sizeof text - 1, tx(Text::RestElapsed), int(over / 60),
-                      int(over % 60));
+        run.restRemainingText = tx(Text::RestElapsed);
     }
-    run.restRemainingText = text;
 }
 
 void startRestPeriod(Program& p) {
@@ -293,6 +294,7 @@ void resetSlots(CarSlots& slots) {
         s.lapCandidate = 0;
         s.lapTimes.fill(0);
         s.positions.fill(0);
+        s.manualLaps.fill(false);
         const bool empty = s.isEmptySlot();
         const RaceTime time = empty ? kNoTime : 0;
         s.totalTime = s.bestLap = s.bestLapFromTable = time;
@@ -356,6 +358,7 @@ void startRun(Program& p) {
     p.link.resetOutstanding = false;
     std::fill(std::begin(run.announced), std::end(run.announced), false);
     run.runBestLap = kInitialRunBest;
+    run.lastManualLap = {};
     setCountdownText(run, run.countdownSeconds);
     p.io.screen.invalidate(BoardArea::Countdown);
 }
@@ -407,7 +410,7 @@ void processPassing(Program& p, const Passing& passing) {
     }
 }
 
-void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode) {
+void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode, bool manual) {
     const bool staggered = startMode == StartMode::Staggered;
     slot.justPassed = true;
     slot.newBestLap = false;
@@ -428,14 +431,22 @@ void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode) {
     slot.totalTime = runTime - slot.ownStartOffset;
     slot.cumulativeTimes[n] = slot.totalTime;
     slot.lapTimes[n] = slot.lapCandidate;
-    // The first lap, from the grid to the line, never counts, except with the staggered start.
-    const int firstBestLap = staggered ? 1 : 2;
-    if (slot.laps == firstBestLap) {
+    slot.manualLaps[n] = manual;
+    // A lap ended by a car button is the director's count, not a measured time: it never
+    // becomes a best lap, so neither the run's best nor the circuit's record.
+    if (manual || slot.laps < firstTimedLap(startMode))
+        return;
+    if (slot.bestLap == 0) {
         slot.bestLap = slot.lapCandidate;
-    } else if (slot.laps > firstBestLap && slot.lapCandidate < slot.bestLap) {
+    } else if (slot.lapCandidate < slot.bestLap) {
         slot.bestLap = slot.lapCandidate;
         slot.newBestLap = true;
     }
+}
+
+int firstTimedLap(StartMode startMode) {
+    // The first lap, from the grid to the line, never counts, except with the staggered start.
+    return startMode == StartMode::Staggered ? 1 : 2;
 }
 
 void updateRunBest(CarSlots& slots, int slot, RaceTime& runBestLap) {
@@ -467,8 +478,9 @@ void tickRestPeriod(Program& p) {
         return;
     const std::int64_t elapsed = now(p) - run.restStartMs;
     const std::int64_t remaining = std::int64_t(run.restMinutes) * 60'000 - elapsed;
-    if (refreshDue(elapsed, now(p), run.lastRestRefreshMs) ||
-        (remaining <= 0 && !run.restElapsed)) {
+    // Once over, the text stays as it is until the next start.
+    if (!run.restElapsed &&
+        (refreshDue(elapsed, now(p), run.lastRestRefreshMs) || remaining <= 0)) {
         setRestTexts(run, remaining);
         p.io.screen.invalidate(BoardArea::RestPeriod);
     }
@@ -521,8 +533,9 @@ void tickRunning(Program& p) {
     const TimeParts r = splitTime(remainingMs);
     if (refreshDue(elapsed, nowMs, run.lastRefreshMs)) {
         setDurationText(run);
+        // Cars finishing their last lap after time is up: nothing remains, it is not owed.
         if (run.durationMode == DurationMode::Time)
-            setClockText(run.remainingText, r);
+            setClockText(run.remainingText, splitTime(std::max<std::int64_t>(remainingMs, 0)));
         setClockText(run.elapsedText, e);
         p.io.screen.invalidate(BoardArea::Clock);
     }

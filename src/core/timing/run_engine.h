@@ -38,7 +38,10 @@ void clearRunResults(Program& p);
 // transponder gets it.
 void processPassing(Program& p, const Passing& passing);
 
-void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode);
+// A passing that ends a lap; 'manual' when a car button made it.
+void recordLap(CarSlot& slot, RaceTime runTime, StartMode startMode, bool manual = false);
+// The first lap whose time can be a best lap.
+int firstTimedLap(StartMode startMode);
 void updateRunBest(CarSlots& slots, int slot, RaceTime& runBestLap);
 void updateTrackRecord(CircuitTable& circuits, const CarSlot& slot, int circuitIndex);
 

@@ -50,6 +50,13 @@ enum class Announcement {
     Count
 };
 
+// The last lap a car button added, which the director may take back while the run goes on.
+struct ManualLapMark {
+    int car = -1; // slot index; -1: nothing to take back
+    int lap = 0;
+    bool carFinishedBefore = false;
+};
+
 struct RunSession {
     // Settings of the run, from the category's parameters.
     RankingMode ranking = RankingMode::LapsThenTime;
@@ -84,6 +91,7 @@ struct RunSession {
     RaceTime runBestLap = kInitialRunBest;
     bool announced[static_cast<int>(Announcement::Count)] = {};
     bool restOverPlayed = false;
+    ManualLapMark lastManualLap;
 
     // Texts shown by the board.
     FixedText<10> durationText;

@@ -42,6 +42,9 @@ const char* textUtf8(ParticipantsText id) {
         return "(%d)";
     case ParticipantsText::ListValidate:
         return "Validate";
+    case ParticipantsText::ListFrozen:
+        return "The qualifying has started: the list can no longer change; it can be read and "
+               "printed.";
     case ParticipantsText::DetailsCaption:
         return "Driver's details";
     case ParticipantsText::DetailsDriver:

@@ -30,6 +30,9 @@ const char* textUtf8(ParticipantsText id) {
         return "s";
     case ParticipantsText::TrackValidate:
         return "Valider";
+    case ParticipantsText::ListFrozen:
+        return "Les qualifications ont commencé : la liste ne peut plus changer, elle se consulte "
+               "et s'imprime.";
     case ParticipantsText::ListCaption:
         return "Liste des pilotes";
     case ParticipantsText::ListTitle:

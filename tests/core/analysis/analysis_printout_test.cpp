@@ -1,6 +1,7 @@
 #include "analysis_fixtures.h"
 #include "core/common/cp1252.h"
 #include "core/reports/analysis_printout.h"
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 
 #include <gtest/gtest.h>
@@ -94,6 +95,21 @@ TEST(AnalysisPrintout, theLogoIsItsTopLeftCornerAtThreeQuartersSize) {
         EXPECT_NEAR(onPage(b.target.height(), window), 37, 0.6);
     }
     EXPECT_EQ(logos, 1);
+}
+
+TEST(AnalysisPrintout, aLongRunSummaryShrinksToTheBoxesWidthWithItsKeysInWords) {
+    DriverResult run = namedRun(test::fiveLapRun());
+    run.summary = "Dur\xE9"
+                  "e 0:05:00 - DEPARTSignalSonore - FINTEMPSFinirTour - D\xE9part 03/03/2027 9:05";
+    AnalysisCanvas c = printed(run, {1, 5});
+    const auto& track = drawn(c, " Piste : Piste du Lac   (Durée 0:05:00 - Départ au signal sonore "
+                                 "- Fin en finissant le tour - Départ 03/03/2027 9:05) ");
+    EXPECT_EQ(track.x, 50);
+    EXPECT_LE(track.x + c.textWidth(track.text, track.font), 710) << "within the page's boxes";
+    EXPECT_LT(track.font.height, printMainFont().height);
+    const PrintDocument document = analysisPrintout(run, {1, 5});
+    EXPECT_EQ(cp1252ToUtf8(proposedPdfName(document)),
+              "Analyse Jean Dupont - Buggy - Manche1 - Série2.pdf");
 }
 
 TEST(AnalysisPrintout, headingsBoxesAndTitlesStandWhereTheyBelong) {

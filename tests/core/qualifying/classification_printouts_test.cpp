@@ -2,6 +2,7 @@
 
 #include "classification_states.h"
 #include "core/common/cp1252.h"
+#include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 #include "support/recording_canvas.h"
 
@@ -23,10 +24,12 @@ TEST(RoundPrintout, titlesAndDateLineNameTheRoundAndTheRankingMode) {
     EXPECT_EQ(d.raceLine, "Course : Grand Prix - Circuit des Pins");
     EXPECT_EQ(d.layout.orientation, Orientation::Portrait);
     EXPECT_EQ(cp1252ToUtf8(printDateLine(d, kMarch3rd905)),
-              "CLASSEMENTToursTemps - Edité le 03/03/2027 à 9:05");
+              "Classement aux tours et au temps - Edité le 03/03/2027 à 9:05")
+        << "the ranking in words, not its key";
+    EXPECT_EQ(cp1252ToUtf8(proposedPdfName(d)), "Classement Manche2 - Buggy 1-8.pdf");
     state->classification.ranking = RankingMode::BestLap;
     EXPECT_EQ(cp1252ToUtf8(printDateLine(roundClassificationPrintout(*state), kMarch3rd905)),
-              "CLASSEMENTMeilleurTour - Edité le 03/03/2027 à 9:05");
+              "Classement au meilleur tour - Edité le 03/03/2027 à 9:05");
 }
 
 TEST(RoundPrintout, listsThePlacesInOrderUpToTheFirstWithoutDriver) {

@@ -119,7 +119,7 @@ TEST_F(RaceLifecycle, newRaceSavedOnAnUntitledRaceAsksForANameFirst) {
     ASSERT_TRUE(newRace(p, tree));
     EXPECT_EQ(t.folder.read("meeting.race"), currentRace);
     EXPECT_EQ(t.dialogs.fileFilters,
-              std::vector<std::string>{"Fichier course (.race)|*.race|" + t.folder.path()});
+              std::vector<std::string>{"Fichier course|*.race|" + t.folder.path()});
     EXPECT_EQ(workingBytes(), newRaceFileBytes());
     EXPECT_TRUE(p.userRaceFile.empty()) << "the new race is untitled";
     EXPECT_EQ(t.screen.title, "Tarvolin");
@@ -152,7 +152,7 @@ TEST_F(RaceLifecycle, loadReadsTheRaceItsTrackAndBuildsItsTree) {
     ASSERT_TRUE(loadRace(p, tree));
 
     EXPECT_EQ(t.dialogs.fileFilters,
-              std::vector<std::string>{"Fichier course (.race)|*.race|" + t.folder.path()});
+              std::vector<std::string>{"Fichier course|*.race|" + t.folder.path()});
     ASSERT_EQ(t.dialogs.questions.size(), 1u);
     EXPECT_EQ(t.dialogs.questions[0].text, "Souhaitez-vous sauvegarder la course en cours?");
     EXPECT_EQ(t.dialogs.questions[0].caption, "Attention");

@@ -81,6 +81,49 @@ TEST(PositionChart, eachCurveFollowsItsCarsPositionsLapAfterLap) {
     EXPECT_EQ(dotted, 2) << "one dotted line per position";
 }
 
+TEST(PositionChart, theNamesAtTheCurvesEndsStandOnWhiteOverTheDottedLines) {
+    RunOf run;
+    run.car(1, "Anna", 3, 20'000);
+    run.car(2, "Boris", 3, 19'000);
+    const RecordingCanvas chart = paint(run.build(), DetailView::Positions);
+    for (const char* name : {"L1: Anna", "L2: Boris"}) {
+        const RecordingCanvas::Text* label = nullptr; // the chart's, right of the legend's
+        for (const RecordingCanvas::Text& t : chart.texts)
+            if (t.text == name && t.x > 300)
+                label = &t;
+        ASSERT_NE(label, nullptr) << name;
+        EXPECT_TRUE(label->opaque) << name << ": the lines pass under it";
+        EXPECT_EQ(label->background, kWhite);
+        bool onALine = false;
+        for (const RecordingCanvas::Line& line : chart.lines)
+            onALine = onALine || (line.style == PenStyle::Dotted && line.from.y >= label->y &&
+                                  line.from.y < label->y + label->font.height);
+        EXPECT_TRUE(onALine) << name << " sits on its position's dotted line";
+    }
+}
+
+TEST(PositionChart, aNameStopsBeforeTheNextNameOnItsLine) {
+    RunOf run;
+    run.car(1, "Anna Maria Lopez", 2, 18'000); // first until she stops after lap 2
+    run.car(2, "Boris", 4, 19'000);            // then first on his own
+    const RecordingCanvas chart = paint(run.build(), DetailView::Positions);
+    const RecordingCanvas::Text* anna = nullptr;
+    const RecordingCanvas::Text* boris = nullptr;
+    for (const RecordingCanvas::Text& t : chart.texts) {
+        if (t.x > 300 && t.text.rfind("L1: ", 0) == 0)
+            anna = &t;
+        if (t.x > 300 && t.text == "L2: Boris")
+            boris = &t;
+    }
+    ASSERT_NE(anna, nullptr);
+    ASSERT_NE(boris, nullptr);
+    ASSERT_EQ(anna->y, boris->y) << "both curves end in first place";
+    ASSERT_LT(anna->x, boris->x);
+    RecordingCanvas measure;
+    EXPECT_LE(anna->x + measure.textWidth(anna->text, anna->font), boris->x)
+        << "\"" << anna->text << "\" runs into Boris's name";
+}
+
 TEST(PositionChart, theHorizontalScrollStartsTheCurvesAtALaterLap) {
     RunOf run;
     run.car(1, "Anna", 14, 20'000);

@@ -60,10 +60,11 @@ void expectAt(const RecordingCanvas& canvas, const std::string& text, int x, int
 }
 
 TEST(RunResultsPrintout, isOneLandscapePageWithTheRunsTitlesSummaryAndComment) {
-    const PrintDocument document = runResultsPrintout(qualifyingHeat(),
-                                                      "Dur\xE9"
-                                                      "e 0:05:00 - r\xE9sum\xE9",
-                                                      boardOf(4), 4);
+    const PrintDocument document =
+        runResultsPrintout(qualifyingHeat(),
+                           "Dur\xE9"
+                           "e 0:05:00 - DEPARTDecale - FINTEMPSSignalSonore",
+                           boardOf(4), 4);
     EXPECT_EQ(document.jobName, "RESULTATS SERIE : Printing...");
     EXPECT_EQ(document.layout.orientation, Orientation::Landscape);
     EXPECT_EQ(pageCount(document), 1);
@@ -75,9 +76,11 @@ TEST(RunResultsPrintout, isOneLandscapePageWithTheRunsTitlesSummaryAndComment) {
     expectAt(canvas, "CATEGORIE : Buggy 1/8", 520, 65);
     expectAt(canvas, "Qualifications : Manche2 - S\xE9rie1", 520, 117);
     expectAt(canvas, "Course : Grand Prix - Circuit des Pins", 195, 195);
+    // The stored keys and condition in words.
     expectAt(canvas,
              "Dur\xE9"
-             "e 0:05:00 - r\xE9sum\xE9 - Pluie",
+             "e 0:05:00 - D\xE9part d\xE9"
+             "cal\xE9 - Fin au signal sonore - pluie",
              156, 234);
     expectAt(canvas, "Commentaire:", 156, 936);
     expectAt(canvas, "piste glissante", 338, 936);

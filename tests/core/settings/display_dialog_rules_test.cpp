@@ -72,7 +72,7 @@ TEST(DisplayFileSave, leftAsProposedWritesNothing) {
     EXPECT_FALSE(t.folder.exists("*.scrn"));
     EXPECT_FALSE(t.folder.exists("*.scrn.scrn"));
     ASSERT_EQ(t.dialogs.fileFilters.size(), 1u);
-    EXPECT_EQ(t.dialogs.fileFilters[0], "Fichier affichage (.scrn)|*.scrn|" + t.folder.path());
+    EXPECT_EQ(t.dialogs.fileFilters[0], "Fichier affichage|*.scrn|" + t.folder.path());
     EXPECT_TRUE(t.dialogs.messages.empty());
 }
 

@@ -90,6 +90,33 @@ TEST(FontSamples, eachSampleShowsItsFontAtHeight18InItsColour) {
     }
 }
 
+// A canvas whose faces are wide: eight letters at 18 pixels take 144 of the sample's 90.
+struct WideCanvas : RecordingCanvas {
+    int textWidth(std::string_view text, const FontSpec& font) override {
+        return int(text.size()) * font.height;
+    }
+};
+
+TEST(FontSamples, eachSampleStandsOnItsBoardColourAndShowsWhole) {
+    const DisplaySettings s = coloured();
+    WideCanvas c;
+    paintFontSamples(c, s, 0);
+    const int colours[] = {kHeatTitleBackground, kConflictBackground, kHeaderTop, kRowsTop};
+    for (int i = 0; i < kFontSampleCount; ++i) {
+        const Rect r = fontSampleRect(i);
+        EXPECT_EQ(c.colourAt(r.left + 3, r.top), long(s.colours[std::size_t(colours[i])]))
+            << "sample " << i << " on the colour its text has on the board";
+    }
+    ASSERT_EQ(c.count("AaBbYyZz"), 4);
+    for (const RecordingCanvas::Text& t : c.texts) {
+        const int sample = fontSampleAt(t.x + 1, t.y + 1);
+        ASSERT_GE(sample, 0);
+        const Rect r = fontSampleRect(sample);
+        EXPECT_LE(t.x + c.textWidth(t.text, t.font), r.right) << "\"Zz\" is not cut";
+        EXPECT_LE(t.y + t.font.height, r.bottom);
+    }
+}
+
 TEST(FontSamples, aClickFindsTheSampleAndTheLastOneIsTheSelectedColumn) {
     EXPECT_EQ(fontSampleAt(251, 216), 0);
     EXPECT_EQ(fontSampleAt(339, 264), 1);

@@ -133,7 +133,7 @@ TEST_F(Announcements, carButtonsCountLapsOnTheHostClock) {
     EXPECT_EQ(t.program.slots[4].laps, 0);
 }
 
-TEST_F(Announcements, restPeriodCountsDownThenShowsTheOverrunAndChimesOnce) {
+TEST_F(Announcements, restPeriodCountsDownThenShowsOneSteadyOverrunTextAndChimesOnce) {
     run.restMinutes = 1;
     ASSERT_TRUE(t.startAndRun());
     t.runTicks(1000);
@@ -147,7 +147,11 @@ TEST_F(Announcements, restPeriodCountsDownThenShowsTheOverrunAndChimesOnce) {
     t.runTicks(29'950);
     EXPECT_TRUE(run.restElapsed) << "shown elapsed as soon as nothing remains";
     t.runTicks(5'050);
-    EXPECT_EQ(utf8(run.restRemainingText.view()), "-0:05 repos écoulé");
+    EXPECT_EQ(utf8(run.restRemainingText.view()), "Repos écoulé");
+    t.screen.invalidated.clear();
+    t.runTicks(120'000);
+    EXPECT_EQ(utf8(run.restRemainingText.view()), "Repos écoulé") << "never counts on below zero";
+    EXPECT_TRUE(t.screen.invalidated.empty()) << "nothing left to redraw";
     EXPECT_EQ(t.sound.clips, std::vector<std::string>{"sons/nokia-sms.wav"});
 }
 
@@ -192,11 +196,15 @@ TEST_F(Announcements, lapRecordReachesTheCircuitsFileWhenTheRunStops) {
     ASSERT_TRUE(readCircuits(t.program.path(kCircuitsFile), t.program.circuits));
     run.circuitIndex = 0;
     ASSERT_TRUE(t.startAndRun());
-    manualPassing(t.program, 1);
-    t.runTicks(25'000);
-    manualPassing(t.program, 1);
-    t.runTicks(20'500);
-    manualPassing(t.program, 1);
+    const auto alicePasses = [this] {
+        t.serial.arrive(test::kt1Passing(1001));
+        t.runTicks(10);
+    };
+    alicePasses();
+    t.runTicks(24'990);
+    alicePasses();
+    t.runTicks(20'490);
+    alicePasses();
     stopRun(t.program);
     const std::string file = t.folder.read("BaseDonnéesCircuits.bd");
     EXPECT_EQ(file.substr(0, file.find('\r')),

@@ -137,13 +137,33 @@ TEST_F(Board, clockTextsStandInTheirColoursAndTheConflictBannerShowsOnItsFlag) {
     ASSERT_NE(remaining, nullptr);
     EXPECT_EQ(remaining->colour, rgb(0, 150, 0));
     EXPECT_EQ(remaining->x, 310 + 200);
-    EXPECT_EQ(canvas.find(" Conflit Radio "), nullptr);
+    const std::string text = " Conflit radio : 27.145 (Alice, Bob) ";
+    EXPECT_EQ(canvas.find(text), nullptr);
     p.board.conflict = true;
+    p.board.conflictText = "Conflit radio : 27.145 (Alice, Bob)";
     paint();
-    const auto* banner = canvas.find(" Conflit Radio ");
+    const auto* banner = canvas.find(text);
     ASSERT_NE(banner, nullptr);
     EXPECT_TRUE(banner->opaque);
     EXPECT_EQ(banner->background, p.display.colours[kConflictBackground]);
+    // Above the table, whole: no row, gap or heading under it.
+    EXPECT_GE(banner->y, layout.title.top);
+    EXPECT_LE(banner->y + banner->font.height, layout.runHeader.top);
+    EXPECT_GE(banner->x, layout.title.left);
+    EXPECT_LE(banner->x + canvas.textWidth(text, banner->font), layout.title.right);
+}
+
+TEST_F(Board, aLongConflictBannerShrinksToStayOnTheBoard) {
+    p.board.conflict = true;
+    std::string names = "Conflit radio : 27.145 (";
+    for (int i = 0; i < 20; ++i)
+        names += "Pilote au nom long " + std::to_string(i) + ", ";
+    p.board.conflictText = names + ")";
+    paint();
+    const auto* banner = canvas.find(" " + std::string(p.board.conflictText.view()) + " ");
+    ASSERT_NE(banner, nullptr);
+    EXPECT_GE(banner->x, layout.title.left);
+    EXPECT_LT(banner->font.height, scaledFont(p.display.fonts[kConflictFont], 1600).height);
 }
 
 TEST_F(Board, scrollingShowsTheRowsFromTheFirstVisible) {

@@ -181,6 +181,17 @@ TEST_F(Kt2Run, timedRunFinishingLapsStopsOnlyWhenEveryCarCrossedAfterTheDuration
     EXPECT_FALSE(run.running);
 }
 
+TEST_F(Kt2Run, remainingTimeStopsAtZeroWhileTheLastLapsAreFinishedAndElapsedGoesOn) {
+    load(2);
+    run.durationMinutes = 1;
+    start();
+    pass(1, 30000);
+    t.runTicks(76000);
+    ASSERT_TRUE(run.running) << "the cars finish their last lap";
+    EXPECT_EQ(run.remainingText.view(), "0:00:00");
+    EXPECT_EQ(run.elapsedText.view(), "0:01:16");
+}
+
 TEST_F(Kt2Run, timedRunEndingAtTheSignalCountsPassingsReadInItsLastTick) {
     load(1);
     run.durationMinutes = 1;
