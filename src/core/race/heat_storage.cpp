@@ -25,24 +25,6 @@ namespace {
 constexpr int kQualifyingLapCapacity = 150;
 constexpr int kQualifyingHoursOfALapsRun = 2;
 
-} // namespace
-
-bool holdsResults(const CarSlots& slots) {
-    for (const CarSlot& s : slots) {
-        if (!s.isEmptySlot() &&
-            (s.passings != 0 || s.laps != 0 || s.totalTime != 0 || s.bestLap != 0))
-            return true;
-    }
-    return false;
-}
-
-void reportMissing(Program& p, bool found, Text message) {
-    if (!found)
-        p.showError(tx(message));
-}
-
-namespace {
-
 void applyParameters(RunSession& run, const QualifyingParameters& q, const TrackSettings& track) {
     setRunDefaults(run);
     run.ranking = q.ranking;
@@ -81,6 +63,20 @@ void placeDrivers(Program& p, const HeatComposition& composition, const Starting
 }
 
 } // namespace
+
+bool holdsResults(const CarSlots& slots) {
+    for (const CarSlot& s : slots) {
+        if (!s.isEmptySlot() &&
+            (s.passings != 0 || s.laps != 0 || s.totalTime != 0 || s.bestLap != 0))
+            return true;
+    }
+    return false;
+}
+
+void reportMissing(Program& p, bool found, Text message) {
+    if (!found)
+        p.showError(tx(message));
+}
 
 void applyTransponders(Program& p) {
     for (CarSlot& s : p.slots) {
