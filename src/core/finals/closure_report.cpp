@@ -75,8 +75,8 @@ void addLevel(std::vector<ClosureRow>& rows, const ClosureSources& s, int level)
     }
 }
 
-// The highest level whose finals have all been run, and the qualifiers placed above it; -1
-// when no level is complete.
+// The level that leads the finals rows: the Final once run, else the highest level whose A and
+// B finals have both been run; -1 when no level is complete.
 int leadingLevel(const ClosureSources& s) {
     if (finalRun(s, 0))
         return 0;

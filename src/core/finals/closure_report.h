@@ -7,7 +7,6 @@
 #include "core/race/track_section.h"
 
 #include <array>
-#include <memory>
 #include <optional>
 #include <string>
 #include <vector>
