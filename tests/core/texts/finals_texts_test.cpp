@@ -7,7 +7,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cctype>
 #include <string>
+#include <utility>
 #include <vector>
 
 namespace racedesk {
@@ -36,6 +38,40 @@ TEST(FinalsTexts, theDialogsAndTheBoardSpeakTheBuildsLanguage) {
         EXPECT_EQ(firstLevelText(FinalsStructure{}), "Erreur: >1/2048eme f");
         EXPECT_EQ(shown(FinalsText::RunKindFinal), "Remontées : 1/%d%c");
     }
+}
+
+// The conversions of a format, in order: "sdc" for "%s ... %d%c".
+std::string conversionsOf(const std::string& format) {
+    std::string kinds;
+    for (std::size_t at = format.find('%'); at != std::string::npos;
+         at = format.find('%', at + 1)) {
+        std::size_t end = at + 1;
+        while (end < format.size() && (std::isdigit(static_cast<unsigned char>(format[end])) != 0))
+            ++end;
+        if (end < format.size())
+            kinds += format[end];
+        at = end;
+    }
+    return kinds;
+}
+
+TEST(FinalsTexts, everyFormatTakesTheValuesTheProgramGivesIt) {
+    const std::pair<FinalsText, const char*> formats[] = {
+        {FinalsText::FirstLevelHalfOrQuarter, "d"},
+        {FinalsText::FirstLevelDeep, "d"},
+        {FinalsText::RunTitleFinale, "s"},
+        {FinalsText::RunTitleFinal, "sdc"},
+        {FinalsText::RunKindFinale, ""},
+        {FinalsText::RunKindFinal, "dc"},
+        {FinalsText::ReportRaceTitle, "ss"},
+        {FinalsText::ReportPrintRaceTitle, "ss"},
+        {FinalsText::ReportTitle, "s"},
+        {FinalsText::ResultUnderAnHour, "dddd"},
+        {FinalsText::ResultHours, "ddddd"},
+        {FinalsText::LevelA, "d"},
+        {FinalsText::LevelB, "d"}};
+    for (const auto& [id, kinds] : formats)
+        EXPECT_EQ(conversionsOf(tx(id)), kinds) << textUtf8(id);
 }
 
 TEST(FinalsTexts, theClosureReportReadsInTheBuildsLanguage) {
