@@ -19,6 +19,7 @@
 #include "gui/composition_wiring.h"
 #include "gui/display_dialog.h"
 #include "gui/drivers_dialog.h"
+#include "gui/finals_wiring.h"
 #include "gui/frequencies_dialog.h"
 #include "gui/interface_dialog.h"
 #include "gui/participants_wiring.h"
@@ -92,6 +93,7 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     wireCompositionCommands(*this, program_);
     wireResultsCommands(*this, program_, folders_.working);
     wireParticipants(*this, program_);
+    wireFinalsCommands(*this, program_);
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
     });

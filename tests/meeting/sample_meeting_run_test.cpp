@@ -2,6 +2,7 @@
 #include "core/app/startup.h"
 #include "core/app/working_folder.h"
 #include "core/common/cp1252.h"
+#include "core/race/classification_sections.h"
 #include "core/race/heat_section.h"
 #include "core/race/qualifying_parameters_section.h"
 #include "core/race/race_header.h"
@@ -27,9 +28,11 @@
 #include <QAction>
 #include <QApplication>
 #include <QLineEdit>
+#include <QMenu>
 #include <QPrintDialog>
 #include <QPrinter>
 #include <QPushButton>
+#include <QRadioButton>
 #include <QTest>
 #include <QTreeWidget>
 
@@ -69,6 +72,17 @@ constexpr int kSchedulingSlackMs = 250;
 constexpr int kLapMinMs = kCars * (kKeepAlivePeriodMs - 10) - kOffsetSpreadMs - kSchedulingSlackMs;
 constexpr int kLapMaxMs = kCars * (kKeepAlivePeriodMs + 10) + kOffsetSpreadMs + kSchedulingSlackMs;
 constexpr int kRunTimeoutMs = 45000;
+// Finals are timed runs of a minute at least; the run stops at the end signal.
+constexpr int kFinalTimeoutMs = 90000;
+constexpr int kFinalMinLaps = 60000 / (kLapMs + kJitterMs) - 3;
+// The sample's twelve in finals of six: the 1/2 A and B finals take every second qualifier
+// and send their three best up into the Final.
+constexpr int kFinalists = kCars;
+constexpr int kDriversPerFinal = 6;
+constexpr int kMovingUpToFinal = 3;
+constexpr int kFinale = 0;
+constexpr int kHalfA = 1;
+constexpr int kHalfB = 2;
 
 std::string transponderList() {
     std::string list;
@@ -137,10 +151,9 @@ protected:
         ASSERT_EQ(writeQualifyingParameters(race, kCategory, quick), WriteStatus::Written);
     }
 
-    // Selects the category's item as the director does, its branches opened first.
-    void select(int normalised) {
-        const int round = (normalised - kQualifyingItem) / 100;
-        for (int branch : {kCategoryItem, kQualifyingItem, kQualifyingItem + 100 * round}) {
+    // Selects the category's item as the director does, the branches above it opened first.
+    void selectUnder(std::initializer_list<int> branches, int normalised) {
+        for (int branch : branches) {
             if (QTreeWidgetItem* item = window->raceTree()->itemOf(itemCode(kCategory, branch)))
                 item->setExpanded(true);
         }
@@ -148,6 +161,64 @@ protected:
         ASSERT_NE(item, nullptr) << normalised;
         tree->setCurrentItem(item);
         QApplication::processEvents();
+    }
+
+    // An item of the qualifying branch.
+    void select(int normalised) {
+        const int round = (normalised - kQualifyingItem) / 100;
+        selectUnder({kCategoryItem, kQualifyingItem, kQualifyingItem + 100 * round}, normalised);
+    }
+
+    // An item of the finals branch, or the closure report.
+    void selectFinals(int normalised) { selectUnder({kCategoryItem, kFinalsItem}, normalised); }
+
+    // The command of the selected item's context menu, as the director chooses it.
+    void runTreeCommand(int normalised, int command) {
+        ASSERT_NO_FATAL_FAILURE(selectFinals(normalised));
+        std::unique_ptr<QMenu> menu(window->raceTree()->buildContextMenu());
+        ASSERT_NE(menu, nullptr) << normalised;
+        QAction* action = menu->findChild<QAction*>(QString::number(command));
+        ASSERT_NE(action, nullptr) << command;
+        ASSERT_TRUE(action->isEnabled()) << command;
+        action->trigger();
+        QApplication::processEvents();
+    }
+
+    // Runs the final at `finalIndex` to its end signal and keeps its drivers in finishing
+    // order: more laps first, then less time.
+    void runFinal(int finalIndex) {
+        ASSERT_NO_FATAL_FAILURE(selectFinals(kFinaleItem + finalIndex));
+        ASSERT_TRUE(program.run.ready) << "final " << finalIndex;
+        QTest::mouseClick(static_cast<QPushButton*>(window->findChild<QWidget*>("2001")),
+                          Qt::LeftButton);
+        ASSERT_TRUE(QTest::qWaitFor([this] { return program.run.running; }, 10000));
+        ASSERT_TRUE(QTest::qWaitFor([this] { return !program.run.inProgress(); }, kFinalTimeoutMs));
+        std::vector<std::pair<DriverRun, std::string>> cars;
+        for (const CarSlot& s : program.slots) {
+            if (s.isEmptySlot())
+                continue;
+            // Sixteen laps or so in the minute; a busy machine may cost one or two.
+            EXPECT_GE(s.laps, kFinalMinLaps) << s.name.view();
+            cars.push_back({{s.laps, s.totalTime}, cp1252ToUtf8(s.name.view())});
+        }
+        EXPECT_EQ(cars.size(), std::size_t(kDriversPerFinal));
+        std::stable_sort(cars.begin(), cars.end(), [](const auto& a, const auto& b) {
+            return a.first.laps != b.first.laps ? a.first.laps > b.first.laps
+                                                : a.first.total < b.first.total;
+        });
+        for (const auto& [run, name] : cars)
+            finished[finalIndex].push_back(name);
+    }
+
+    // The drivers on the board, slot by slot, up to the first empty one.
+    std::vector<std::string> boardDrivers() const {
+        std::vector<std::string> names;
+        for (const CarSlot& s : program.slots) {
+            if (s.isEmptySlot())
+                break;
+            names.push_back(cp1252ToUtf8(s.name.view()));
+        }
+        return names;
     }
 
     // Start, then the tick's own timer until every car has finished its laps.
@@ -246,6 +317,31 @@ protected:
                 << order[i] << " ran better than " << order[i - 1];
     }
 
+    // The messages shown, less the decoder link's loss and recovery reports: over minutes of
+    // finals a busy machine may delay a keep-alive answer, which the program reports as it
+    // should.
+    std::vector<std::string> messagesBesideTheLink() const {
+        std::vector<std::string> shown;
+        for (const auto& m : dialogs.messages) {
+            const bool link =
+                std::any_of(std::begin(kLinkReports), std::end(kLinkReports), [&m](Text report) {
+                    const std::string text = cp1252ToUtf8(tx(report));
+                    return m.text.rfind(text.substr(0, text.find('%')), 0) == 0;
+                });
+            if (!link)
+                shown.push_back(m.text);
+        }
+        return shown;
+    }
+    static constexpr Text kLinkReports[] = {Text::LossReport, Text::RecoverySucceeded};
+
+    static void typeOver(QWidget& dialog, const char* name, const std::string& text) {
+        auto* edit = static_cast<QLineEdit*>(dialog.findChild<QWidget*>(name));
+        ASSERT_NE(edit, nullptr) << name;
+        edit->selectAll();
+        QTest::keyClicks(edit, QString::fromStdString(text));
+    }
+
     static bool among(const std::vector<std::string>& names, const std::string& name) {
         return std::find(names.begin(), names.end(), name) != names.end();
     }
@@ -270,6 +366,7 @@ protected:
     std::unique_ptr<MainWindow> window;
     QTreeWidget* tree = nullptr;
     std::map<int, std::map<std::string, DriverRun>> results; // by round, by driver (UTF-8)
+    std::map<int, std::vector<std::string>> finished;        // by final, best first (UTF-8)
 };
 
 TEST_F(SampleMeetingRun, aHeatIsTimedCorrectedPrintedAndAnalysedAndTheCorrectionIsStored) {
@@ -333,7 +430,7 @@ TEST_F(SampleMeetingRun, aHeatIsTimedCorrectedPrintedAndAnalysedAndTheCorrection
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
 }
 
-TEST_F(SampleMeetingRun, theWholeQualifyingOfACategoryRunsAndItsClassificationsPrint) {
+TEST_F(SampleMeetingRun, aCategoryQualifiesRunsItsFinalsAndPrintsItsClassificationsAndReport) {
     ASSERT_NO_FATAL_FAILURE(loadSample());
     for (int round = 1; round <= kRounds; ++round) {
         for (int heat = 1; heat <= kHeats; ++heat)
@@ -390,7 +487,76 @@ TEST_F(SampleMeetingRun, theWholeQualifyingOfACategoryRunsAndItsClassificationsP
         }
     }
     EXPECT_TRUE(among(winners, top)) << overall;
-    EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+
+    // One level of one-minute A and B finals under the Final, stopped at the end signal.
+    test::whenDialogWith("5008", [](QWidget& d) {
+        typeOver(d, "5003", std::to_string(kDriversPerFinal));
+        typeOver(d, "5008", std::to_string(kMovingUpToFinal));
+        typeOver(d, "5012", "0");
+        typeOver(d, "5004", "1");
+        typeOver(d, "5006", "1");
+        typeOver(d, "5007", "0");
+        EXPECT_EQ(static_cast<QLineEdit*>(d.findChild<QWidget*>("5022"))->text(), "1/2 finales");
+        test::clickButton(d, "1");
+    });
+    ASSERT_NO_FATAL_FAILURE(runTreeCommand(kFinalsCompositionItem, 1058));
+    ASSERT_TRUE(readRaceHeader(raceFile(), header));
+    ASSERT_EQ(header.categories[0].finals, 3);
+    test::whenDialogWith("4906", [](QWidget& d) {
+        static_cast<QRadioButton*>(d.findChild<QWidget*>("4906"))->click();
+        typeOver(d, "4902", "2");
+        test::clickButton(d, "1");
+    });
+    ASSERT_NO_FATAL_FAILURE(runTreeCommand(kFinalsParametersItem, 1057));
+
+    // The 1/2 A final takes every second qualifier from the first, the B one from the second.
+    auto order = std::make_unique<OverallClassification>();
+    {
+        SectionFile race(raceFile());
+        ASSERT_TRUE(readOverallClassification(race, kCategory, kCars, *order));
+    }
+    for (int final : {kHalfA, kHalfB}) {
+        ASSERT_NO_FATAL_FAILURE(selectFinals(kFinaleItem + final));
+        std::vector<std::string> expected;
+        for (int place = final - 1; place < kFinalists; place += 2)
+            expected.push_back(cp1252ToUtf8(order->names[std::size_t(place)].view()));
+        EXPECT_EQ(boardDrivers(), expected);
+        ASSERT_NO_FATAL_FAILURE(runFinal(final));
+        if (final == kHalfA) {
+            ASSERT_NO_FATAL_FAILURE(selectFinals(kFinaleItem));
+            EXPECT_FALSE(program.run.ready) << "the Final waits for both 1/2 finals";
+        }
+    }
+    ASSERT_NO_FATAL_FAILURE(selectFinals(kFinaleItem));
+    std::vector<std::string> field;
+    for (int i = 0; i < kMovingUpToFinal; ++i) {
+        field.push_back(finished[kHalfA][std::size_t(i)]);
+        field.push_back(finished[kHalfB][std::size_t(i)]);
+    }
+    EXPECT_EQ(boardDrivers(), field);
+    ASSERT_NO_FATAL_FAILURE(runFinal(kFinale));
+
+    // The closure report: the Final, then the 1/2 finals interleaved by place.
+    const std::string reportPdf = folder.file("closure.pdf");
+    test::whenDialogWith("5102", [this, &reportPdf](QWidget& d) {
+        printNextTo(reportPdf);
+        test::clickButton(d, "5101");
+        test::clickButton(d, "2");
+    });
+    ASSERT_NO_FATAL_FAILURE(runTreeCommand(kClosureReportItem, 1059));
+    const std::string report = pdfText(reportPdf);
+    std::vector<std::string> printed = finished[kFinale];
+    for (std::size_t i = 0; i < std::size_t(kDriversPerFinal); ++i) {
+        printed.push_back(finished[kHalfA][i]);
+        printed.push_back(finished[kHalfB][i]);
+    }
+    expectInOrder(report, printed);
+    EXPECT_NE(report.find("Rapport de cloture"), std::string::npos) << report;
+    SectionFile race(raceFile());
+    EXPECT_EQ(readFinalState(race, finalTitle(kCategory, 1, true)), 2);
+    EXPECT_EQ(readFinalState(race, finaleTitle(kCategory)), 1);
+    const std::vector<std::string> shown = messagesBesideTheLink();
+    EXPECT_TRUE(shown.empty()) << shown.front();
 }
 
 } // namespace

@@ -14,29 +14,7 @@ constexpr Colour kColumnRule = rgb(160, 160, 160);
 constexpr int kTextInset = 4;
 constexpr int kTagWidth = 24; // the room a round's "(n)" takes at the right of its cell
 
-// A column of a table, from the table's left edge. A sub-column's rule starts under the title
-// of its group, halfway down the header band.
-struct Column {
-    int left;
-    int width;
-    Align align;
-    bool subColumn = false;
-};
-
-FontSpec titleFont() {
-    return arialFont(20, 700);
-}
-FontSpec headerFont() {
-    return arialFont(16, 700);
-}
-FontSpec rowFont() {
-    return arialFont(16);
-}
-FontSpec tagFont() {
-    return arialFont(13);
-}
-
-int textX(const ScreenTable& t, const Column& c) {
+int textX(const ScreenTable& t, const ScreenColumn& c) {
     switch (c.align) {
     case Align::Left:
         return t.left + c.left + kTextInset;
@@ -48,55 +26,34 @@ int textX(const ScreenTable& t, const Column& c) {
     return t.left + c.left;
 }
 
-void cell(Canvas& canvas, const ScreenTable& t, const Column& c, int y, std::string_view text,
-          const FontSpec& font = rowFont()) {
-    if (!text.empty())
-        canvas.text(textX(t, c), y, text, font, kBlack, c.align, false, kWhite);
+FontSpec tagFont() {
+    return arialFont(13);
 }
 
 // A value with the round it comes from: the value ends where the round's "(n)" begins.
-void taggedCell(Canvas& canvas, const ScreenTable& t, const Column& c, int y,
+void taggedCell(Canvas& canvas, const ScreenTable& t, const ScreenColumn& c, int y,
                 std::string_view value, int round) {
     const int tagLeft = t.left + c.left + c.width - kTagWidth;
-    canvas.text(tagLeft - 2, y, value, rowFont(), kBlack, Align::Right, false, kWhite);
+    canvas.text(tagLeft - 2, y, value, tableRowFont(), kBlack, Align::Right, false, kWhite);
     const std::string tag = roundTag(round);
     if (!tag.empty())
         canvas.text(tagLeft, y + 3, tag, tagFont(), kBlack, Align::Left, false, kWhite);
 }
 
-void paintFrame(Canvas& canvas, const ScreenTable& t, std::span<const Column> columns,
-                std::string_view title) {
-    canvas.fillRect({t.left, t.headerTop(), t.right(), t.rowsTop()}, kClassificationHeaderBand);
-    canvas.fillRect({t.left, t.rowsTop(), t.right(), t.bottom()}, kClassificationRows);
-    canvas.text(t.left, t.top + 4, title, titleFont(), kBlack, Align::Left, true,
-                kClassificationTitleBand);
-    for (const Column& c : columns.subspan(1)) {
-        const int top = c.subColumn ? t.headerTop() + t.headerHeight / 2 : t.headerTop();
-        canvas.line({t.left + c.left, top}, {t.left + c.left, t.bottom()}, kColumnRule, 1,
-                    PenStyle::Solid);
-    }
-    canvas.line({t.left, t.rowsTop()}, {t.right(), t.rowsTop()}, kBlack, 1, PenStyle::Solid);
-    canvas.frameRect({t.left, t.headerTop(), t.right(), t.bottom()}, kBlack, 1, false, kWhite);
-}
-
 void paintWarning(Canvas& canvas, const ScreenTable& t, ClassificationText pattern, int missing) {
     if (missing > 0)
-        canvas.text(t.left, t.bottom() + 8, formatted(pattern, missing), headerFont(),
+        canvas.text(t.left, t.bottom() + 8, formatted(pattern, missing), tableHeaderFont(),
                     kClassificationWarning, Align::Left, false, kWhite);
-}
-
-int rowTextTop(const ScreenTable& t, int row) {
-    return t.rowsTop() + t.rowHeight * row + 2;
 }
 
 // Round: place, name, laps, total time, best lap, points.
 enum RoundColumn { RPlace, RName, RLaps, RTotal, RBest, RPoints };
-constexpr std::array<Column, 6> kRoundColumns = {{{0, 50, Align::Centre},
-                                                  {50, 250, Align::Left},
-                                                  {300, 60, Align::Centre},
-                                                  {360, 110, Align::Centre},
-                                                  {470, 110, Align::Centre},
-                                                  {580, 60, Align::Centre}}};
+constexpr std::array<ScreenColumn, 6> kRoundColumns = {{{0, 50, Align::Centre},
+                                                        {50, 250, Align::Left},
+                                                        {300, 60, Align::Centre},
+                                                        {360, 110, Align::Centre},
+                                                        {470, 110, Align::Centre},
+                                                        {580, 60, Align::Centre}}};
 constexpr std::array<ClassificationText, 6> kRoundHeaders = {
     ClassificationText::ColumnPlace,   ClassificationText::ColumnName,
     ClassificationText::ColumnLaps,    ClassificationText::ColumnTotalTime,
@@ -105,17 +62,17 @@ constexpr std::array<ClassificationText, 6> kRoundHeaders = {
 // Overall: place, name, total, the five best rounds, laps and time of the best result, best lap.
 enum OverallColumn { OPlace, OName, OTotal, OFirstBest, OLaps = OFirstBest + 5, OTime, OBestLap };
 constexpr int kShownBestRounds = 5;
-constexpr std::array<Column, 11> kOverallColumns = {{{0, 50, Align::Centre},
-                                                     {50, 220, Align::Left},
-                                                     {270, 60, Align::Centre},
-                                                     {330, 50, Align::Left, false},
-                                                     {380, 50, Align::Left, true},
-                                                     {430, 50, Align::Left, true},
-                                                     {480, 50, Align::Left, true},
-                                                     {530, 50, Align::Left, true},
-                                                     {580, 50, Align::Centre},
-                                                     {630, 120, Align::Left},
-                                                     {750, 110, Align::Left}}};
+constexpr std::array<ScreenColumn, 11> kOverallColumns = {{{0, 50, Align::Centre},
+                                                           {50, 220, Align::Left},
+                                                           {270, 60, Align::Centre},
+                                                           {330, 50, Align::Left, false},
+                                                           {380, 50, Align::Left, true},
+                                                           {430, 50, Align::Left, true},
+                                                           {480, 50, Align::Left, true},
+                                                           {530, 50, Align::Left, true},
+                                                           {580, 50, Align::Centre},
+                                                           {630, 120, Align::Left},
+                                                           {750, 110, Align::Left}}};
 constexpr std::array<ClassificationText, kShownBestRounds> kBestRoundHeaders = {
     ClassificationText::ColumnBest, ClassificationText::ColumnSecond,
     ClassificationText::ColumnThird, ClassificationText::ColumnFourth,
@@ -123,45 +80,53 @@ constexpr std::array<ClassificationText, kShownBestRounds> kBestRoundHeaders = {
 
 void paintRoundHeaders(Canvas& canvas, const ScreenTable& t) {
     for (std::size_t i = 0; i < kRoundColumns.size(); ++i)
-        cell(canvas, t, kRoundColumns[i], t.headerTop() + 3, tx(kRoundHeaders[i]), headerFont());
+        paintTableCell(canvas, t, kRoundColumns[i], t.headerTop() + 3, tx(kRoundHeaders[i]),
+                       tableHeaderFont());
 }
 
 void paintRoundRow(Canvas& canvas, const ScreenTable& t, int y, int place, const RoundEntry& e) {
-    cell(canvas, t, kRoundColumns[RPlace], y, numberText(place));
+    paintTableCell(canvas, t, kRoundColumns[RPlace], y, numberText(place));
     if (e.name.empty())
         return;
-    cell(canvas, t, kRoundColumns[RName], y, e.name.view());
-    cell(canvas, t, kRoundColumns[RLaps], y, numberText(e.laps));
-    cell(canvas, t, kRoundColumns[RTotal], y, fullTimeText(e.totalTime));
-    cell(canvas, t, kRoundColumns[RBest], y, fullTimeText(e.bestLap));
-    cell(canvas, t, kRoundColumns[RPoints], y, numberText(e.points));
+    paintTableCell(canvas, t, kRoundColumns[RName], y, e.name.view());
+    paintTableCell(canvas, t, kRoundColumns[RLaps], y, numberText(e.laps));
+    paintTableCell(canvas, t, kRoundColumns[RTotal], y, fullTimeText(e.totalTime));
+    paintTableCell(canvas, t, kRoundColumns[RBest], y, fullTimeText(e.bestLap));
+    paintTableCell(canvas, t, kRoundColumns[RPoints], y, numberText(e.points));
 }
 
 void paintOverallHeaders(Canvas& canvas, const ScreenTable& t) {
     const int single = t.headerTop() + t.headerHeight / 2 - 9;
     const int upper = t.headerTop() + 2;
     const int lower = t.headerTop() + t.headerHeight / 2 + 1;
-    const FontSpec font = headerFont();
-    cell(canvas, t, kOverallColumns[OPlace], single, tx(ClassificationText::ColumnPlace), font);
-    cell(canvas, t, kOverallColumns[OName], single, tx(ClassificationText::ColumnName), font);
-    cell(canvas, t, kOverallColumns[OTotal], single, tx(ClassificationText::ColumnPoints), font);
-    const Column group{kOverallColumns[OFirstBest].left, 50 * kShownBestRounds, Align::Centre};
-    cell(canvas, t, group, upper, tx(ClassificationText::ColumnFiveBest), font);
+    const FontSpec font = tableHeaderFont();
+    paintTableCell(canvas, t, kOverallColumns[OPlace], single, tx(ClassificationText::ColumnPlace),
+                   font);
+    paintTableCell(canvas, t, kOverallColumns[OName], single, tx(ClassificationText::ColumnName),
+                   font);
+    paintTableCell(canvas, t, kOverallColumns[OTotal], single, tx(ClassificationText::ColumnPoints),
+                   font);
+    const ScreenColumn group{kOverallColumns[OFirstBest].left, 50 * kShownBestRounds,
+                             Align::Centre};
+    paintTableCell(canvas, t, group, upper, tx(ClassificationText::ColumnFiveBest), font);
     for (int i = 0; i < kShownBestRounds; ++i) {
-        const Column& c = kOverallColumns[std::size_t(OFirstBest + i)];
-        cell(canvas, t, {c.left, c.width, Align::Centre}, lower,
-             tx(kBestRoundHeaders[std::size_t(i)]), font);
+        const ScreenColumn& c = kOverallColumns[std::size_t(OFirstBest + i)];
+        paintTableCell(canvas, t, {c.left, c.width, Align::Centre}, lower,
+                       tx(kBestRoundHeaders[std::size_t(i)]), font);
     }
-    cell(canvas, t, kOverallColumns[OLaps], single, tx(ClassificationText::ColumnLaps), font);
-    cell(canvas, t, kOverallColumns[OTime], single, tx(ClassificationText::ColumnTotalTime), font);
-    cell(canvas, t, kOverallColumns[OBestLap], single, tx(ClassificationText::ColumnBestLap), font);
+    paintTableCell(canvas, t, kOverallColumns[OLaps], single, tx(ClassificationText::ColumnLaps),
+                   font);
+    paintTableCell(canvas, t, kOverallColumns[OTime], single,
+                   tx(ClassificationText::ColumnTotalTime), font);
+    paintTableCell(canvas, t, kOverallColumns[OBestLap], single,
+                   tx(ClassificationText::ColumnBestLap), font);
 }
 
 void paintOverallRow(Canvas& canvas, const ScreenTable& t, int y, int place,
                      const OverallEntry& e) {
-    cell(canvas, t, kOverallColumns[OPlace], y, numberText(place));
-    cell(canvas, t, kOverallColumns[OName], y, e.name.view());
-    cell(canvas, t, kOverallColumns[OTotal], y, numberText(e.totalPoints));
+    paintTableCell(canvas, t, kOverallColumns[OPlace], y, numberText(place));
+    paintTableCell(canvas, t, kOverallColumns[OName], y, e.name.view());
+    paintTableCell(canvas, t, kOverallColumns[OTotal], y, numberText(e.totalPoints));
     for (int i = 0; i < kShownBestRounds; ++i) {
         const RoundPoints& points = e.points[std::size_t(i)];
         if (points.points != 0)
@@ -170,7 +135,7 @@ void paintOverallRow(Canvas& canvas, const ScreenTable& t, int y, int place,
     }
     const RoundResult& result = e.results[0];
     if (result.round != 0) {
-        cell(canvas, t, kOverallColumns[OLaps], y, numberText(result.laps));
+        paintTableCell(canvas, t, kOverallColumns[OLaps], y, numberText(result.laps));
         taggedCell(canvas, t, kOverallColumns[OTime], y, fullTimeText(result.totalTime),
                    result.round);
     }
@@ -179,11 +144,46 @@ void paintOverallRow(Canvas& canvas, const ScreenTable& t, int y, int place,
         taggedCell(canvas, t, kOverallColumns[OBestLap], y, fullTimeText(lap.bestLap), lap.round);
 }
 
-int visibleFrom(int firstRow, int rows) {
-    return std::clamp(firstRow, 0, lastFirstRow(rows));
+} // namespace
+
+FontSpec tableTitleFont() {
+    return arialFont(20, 700);
+}
+FontSpec tableHeaderFont() {
+    return arialFont(16, 700);
+}
+FontSpec tableRowFont() {
+    return arialFont(16);
 }
 
-} // namespace
+void paintTableCell(Canvas& canvas, const ScreenTable& t, const ScreenColumn& c, int y,
+                    std::string_view text, const FontSpec& font) {
+    if (!text.empty())
+        canvas.text(textX(t, c), y, text, font, kBlack, c.align, false, kWhite);
+}
+
+void paintTableFrame(Canvas& canvas, const ScreenTable& t, std::span<const ScreenColumn> columns,
+                     std::string_view title) {
+    canvas.fillRect({t.left, t.headerTop(), t.right(), t.rowsTop()}, kClassificationHeaderBand);
+    canvas.fillRect({t.left, t.rowsTop(), t.right(), t.bottom()}, kClassificationRows);
+    canvas.text(t.left, t.top + 4, title, tableTitleFont(), kBlack, Align::Left, true,
+                kClassificationTitleBand);
+    for (const ScreenColumn& c : columns.subspan(1)) {
+        const int top = c.subColumn ? t.headerTop() + t.headerHeight / 2 : t.headerTop();
+        canvas.line({t.left + c.left, top}, {t.left + c.left, t.bottom()}, kColumnRule, 1,
+                    PenStyle::Solid);
+    }
+    canvas.line({t.left, t.rowsTop()}, {t.right(), t.rowsTop()}, kBlack, 1, PenStyle::Solid);
+    canvas.frameRect({t.left, t.headerTop(), t.right(), t.bottom()}, kBlack, 1, false, kWhite);
+}
+
+int tableRowTextTop(const ScreenTable& t, int row) {
+    return t.rowsTop() + t.rowHeight * row + 2;
+}
+
+int firstVisibleRow(int firstRow, int rows) {
+    return std::clamp(firstRow, 0, lastFirstRow(rows));
+}
 
 ScreenTable roundScreenTable() {
     ScreenTable t;
@@ -216,14 +216,14 @@ void paintRoundDialog(Canvas& canvas, const RoundClassificationState& state, int
                       const Rect& client) {
     canvas.fillRect(client, kClassificationBackground);
     const ScreenTable t = roundScreenTable();
-    paintFrame(canvas, t, kRoundColumns,
-               formatted(ClassificationText::RoundTableTitle, state.context.entry.name.view(),
-                         state.round));
+    paintTableFrame(canvas, t, kRoundColumns,
+                    formatted(ClassificationText::RoundTableTitle, state.context.entry.name.view(),
+                              state.round));
     paintRoundHeaders(canvas, t);
     const int rows = roundTableRows(state);
-    const int first = visibleFrom(firstRow, rows);
+    const int first = firstVisibleRow(firstRow, rows);
     for (int r = 0; r < kClassificationVisibleRows && first + r < rows; ++r)
-        paintRoundRow(canvas, t, rowTextTop(t, r), first + r + 1,
+        paintRoundRow(canvas, t, tableRowTextTop(t, r), first + r + 1,
                       state.classification.entries[std::size_t(first + r)]);
     paintWarning(canvas, t, ClassificationText::RoundIncomplete,
                  driversNotRun(state.classification, state.context.entry.participants));
@@ -233,14 +233,14 @@ void paintOverallDialog(Canvas& canvas, const OverallClassificationState& state,
                         const Rect& client) {
     canvas.fillRect(client, kClassificationBackground);
     const ScreenTable t = overallScreenTable();
-    paintFrame(
+    paintTableFrame(
         canvas, t, kOverallColumns,
         formatted(ClassificationText::OverallTableTitle, state.context.entry.name.view(), 0));
     paintOverallHeaders(canvas, t);
     const int rows = overallTableRows(state);
-    const int first = visibleFrom(firstRow, rows);
+    const int first = firstVisibleRow(firstRow, rows);
     for (int r = 0; r < kClassificationVisibleRows && first + r < rows; ++r)
-        paintOverallRow(canvas, t, rowTextTop(t, r), first + r + 1,
+        paintOverallRow(canvas, t, tableRowTextTop(t, r), first + r + 1,
                         state.standing.entries[std::size_t(first + r)]);
     paintWarning(canvas, t, ClassificationText::NoResults,
                  driversWithoutResults(state.standing, state.context.entry.participants));

@@ -2,6 +2,9 @@
 #include "core/platform/canvas.h"
 #include "core/qualifying/classification_storage.h"
 
+#include <span>
+#include <string_view>
+
 namespace racedesk {
 
 // The painted tables of the two classification dialogs, in the dialogs' client pixels.
@@ -27,6 +30,29 @@ struct ScreenTable {
     int bottom() const { return rowsTop() + rowHeight * kClassificationVisibleRows; }
     int right() const { return left + width; }
 };
+
+// A column of a painted table, from the table's left edge. A sub-column's rule starts under
+// the title of its group, halfway down the header band.
+struct ScreenColumn {
+    int left;
+    int width;
+    Align align;
+    bool subColumn = false;
+};
+
+FontSpec tableTitleFont();
+FontSpec tableHeaderFont();
+FontSpec tableRowFont();
+// A cell's text, its top at y; nothing for an empty text.
+void paintTableCell(Canvas& canvas, const ScreenTable& t, const ScreenColumn& c, int y,
+                    std::string_view text, const FontSpec& font = tableRowFont());
+// The title, the header band, the rows' band, the column rules and the outline.
+void paintTableFrame(Canvas& canvas, const ScreenTable& t, std::span<const ScreenColumn> columns,
+                     std::string_view title);
+// The top of the texts of visible row `row`.
+int tableRowTextTop(const ScreenTable& t, int row);
+// The first row a scroll to `firstRow` shows, within what the rows allow.
+int firstVisibleRow(int firstRow, int rows);
 
 ScreenTable roundScreenTable();
 ScreenTable overallScreenTable();

@@ -2,12 +2,14 @@
 
 #include "core/app/program.h"
 #include "core/common/texts.h"
+#include "core/finals/final_storage.h"
 #include "core/race/heat_composition_section.h"
 #include "core/race/heat_flags.h"
 #include "core/race/heat_section.h"
 #include "core/race/participants_section.h"
 #include "core/race/qualifying_parameters_section.h"
 #include "core/race/race_header.h"
+#include "core/race/run_loading.h"
 #include "core/race/section_file.h"
 #include "core/race/section_titles.h"
 #include "core/race/starting_grids_section.h"
@@ -16,8 +18,6 @@
 #include "core/timing/frequency_conflict.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_engine.h"
-
-#include <cstdio>
 
 namespace racedesk {
 namespace {
@@ -29,21 +29,6 @@ void showFrequencyConflict(Program& p) {
 
 constexpr int kQualifyingLapCapacity = 150;
 constexpr int kQualifyingHoursOfALapsRun = 2;
-
-// Some driver's slot has passings, laps or times: the run has something to store.
-bool holdsResults(const CarSlots& slots) {
-    for (const CarSlot& s : slots) {
-        if (!s.isEmptySlot() &&
-            (s.passings != 0 || s.laps != 0 || s.totalTime != 0 || s.bestLap != 0))
-            return true;
-    }
-    return false;
-}
-
-void reportMissing(Program& p, bool found, Text message) {
-    if (!found)
-        p.showError(tx(message));
-}
 
 void applyParameters(RunSession& run, const QualifyingParameters& q, const TrackSettings& track) {
     setRunDefaults(run);
@@ -61,20 +46,13 @@ void applyParameters(RunSession& run, const QualifyingParameters& q, const Track
     run.minLapSeconds = track.protectionSeconds;
 }
 
-template <std::size_t N, typename... Args>
-void format(FixedText<N>& field, Text pattern, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, tx(pattern), args...);
-    field = text;
-}
-
 void setTitles(Program& p, int category, int round, int heat) {
     const char* name = p.header.categories[std::size_t(category - 1)].name.c_str();
     LoadedRun& l = p.loaded;
-    format(l.runTitle, Text::RunTitleQualifying, name, round, heat);
-    format(l.categoryTitle, Text::CategoryTitle, name);
-    format(l.runKindTitle, Text::QualifyingRunTitle, round, heat);
-    format(l.raceLine, Text::RaceLine, p.track.raceName.c_str(), p.track.circuit.c_str());
+    formatInto(l.runTitle, Text::RunTitleQualifying, name, round, heat);
+    formatInto(l.categoryTitle, Text::CategoryTitle, name);
+    formatInto(l.runKindTitle, Text::QualifyingRunTitle, round, heat);
+    formatInto(l.raceLine, Text::RaceLine, p.track.raceName.c_str(), p.track.circuit.c_str());
 }
 
 // Slot i takes the driver the round's grid gives position i in this heat.
@@ -89,7 +67,22 @@ void placeDrivers(Program& p, const HeatComposition& composition, const Starting
     }
 }
 
-// The participants' own transponders, found by name.
+} // namespace
+
+bool holdsResults(const CarSlots& slots) {
+    for (const CarSlot& s : slots) {
+        if (!s.isEmptySlot() &&
+            (s.passings != 0 || s.laps != 0 || s.totalTime != 0 || s.bestLap != 0))
+            return true;
+    }
+    return false;
+}
+
+void reportMissing(Program& p, bool found, Text message) {
+    if (!found)
+        p.showError(tx(message));
+}
+
 void applyTransponders(Program& p) {
     for (CarSlot& s : p.slots) {
         if (s.isEmptySlot())
@@ -115,8 +108,6 @@ void rankLoadedRun(Program& p) {
     clearBoardRows(p.entries, p.entryCount, p.rows);
     rankRun(p.slots, p.run.ranking, p.entryCount, p.entries, p.rows);
 }
-
-} // namespace
 
 void unloadRun(Program& p) {
     p.loaded = LoadedRun{};
@@ -207,7 +198,11 @@ void commitHeat(Program& p) {
     const bool holds = holdsResults(p.slots);
     if (holds)
         l.commitPending = true;
-    if (!l.loaded() || isFinalRunTitle(l.sectionTitle.view()) || !l.commitPending)
+    if (l.loaded() && isFinalRunTitle(l.sectionTitle.view())) {
+        commitFinal(p);
+        return;
+    }
+    if (!l.loaded() || !l.commitPending)
         return;
     SectionFile file(p.path(kWorkingRaceFile));
     if (!file.isOpen()) {

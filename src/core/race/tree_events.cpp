@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/common/texts.h"
+#include "core/finals/final_storage.h"
 #include "core/race/heat_storage.h"
 #include "core/race/tree_codes.h"
 #include "core/race/working_race_file.h"
@@ -63,6 +64,7 @@ TreeSelection treeSelectionChanged(Program& p, int selectedCode) {
         s.target = TreeTarget::DriverDetails;
         s.place = place;
     } else if (isFinal(normalised, finalIndex)) {
+        loadFinal(p, s.category, finalIndex);
         s.target = TreeTarget::Final;
         s.finalIndex = finalIndex;
     } else if (isRoundClassification(normalised, round)) {

@@ -27,12 +27,12 @@ bool treeEndLabelEdit(Program& p, int selectedCode, std::string_view text);
 // Before the selection leaves `selectedCode`: the run on the board is committed.
 void treeSelectionChanging(Program& p, int selectedCode);
 
-// What the window opens for the newly selected item. Qualifying heats are loaded here; the
-// other targets are dialogs of the window's own.
+// What the window opens for the newly selected item. Qualifying heats and finals are loaded
+// here; the other targets are dialogs of the window's own.
 enum class TreeTarget {
     Nothing,
     QualifyingHeat,      // loaded onto the board
-    Final,               // finalIndex: 0 the Finale, 2·L − 1 the 1/2^L A, 2·L its B
+    Final,               // loaded; finalIndex: 0 the Finale, 2·L − 1 the 1/2^L A, 2·L its B
     DriverDetails,       // place: the participant's place, 0 to 199
     RoundClassification, // round
     OverallClassification,

@@ -77,7 +77,7 @@ TEST_F(TreeEvents, roundItemsAndOtherItemsLoadNothing) {
     }
 }
 
-TEST_F(TreeEvents, participantsFinalsAndClassificationsNameTheDialogToOpen) {
+TEST_F(TreeEvents, participantsAndClassificationsNameTheDialogToOpenAndFinalsLoad) {
     TreeSelection s = treeSelectionChanged(p, 21002);
     EXPECT_EQ(s.target, TreeTarget::DriverDetails);
     EXPECT_EQ(s.category, 2);
@@ -85,16 +85,18 @@ TEST_F(TreeEvents, participantsFinalsAndClassificationsNameTheDialogToOpen) {
     s = treeSelectionChanged(p, 24103);
     EXPECT_EQ(s.target, TreeTarget::Final);
     EXPECT_EQ(s.finalIndex, 3);
+    EXPECT_EQ(p.loaded.sectionTitle.view(), finalTitle(2, 2, true));
     s = treeSelectionChanged(p, 24100);
     EXPECT_EQ(s.target, TreeTarget::Final);
     EXPECT_EQ(s.finalIndex, 0);
+    EXPECT_EQ(p.loaded.sectionTitle.view(), finaleTitle(2));
     s = treeSelectionChanged(p, 23952);
     EXPECT_EQ(s.target, TreeTarget::RoundClassification);
     EXPECT_EQ(s.round, 2);
     s = treeSelectionChanged(p, 23990);
     EXPECT_EQ(s.target, TreeTarget::OverallClassification);
     EXPECT_EQ(s.category, 2);
-    EXPECT_FALSE(p.loaded.loaded()) << "none of them touches the board";
+    EXPECT_EQ(p.loaded.sectionTitle.view(), finaleTitle(2)) << "a dialog leaves the board alone";
 }
 
 TEST_F(TreeEvents, leavingAHeatStoresItsResultsBeforeTheNextOneLoads) {
