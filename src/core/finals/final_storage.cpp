@@ -137,7 +137,7 @@ void loadFinal(Program& p, int category, int finalIndex) {
     if (found)
         showStoredRun(p, *own);
     applyTransponders(p);
-    p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
+    showFrequencyConflict(p);
 
     l.finalState = found ? own->state : kFinalNotStored;
     l.holdsResults = holdsResults(p.slots);

@@ -22,11 +22,6 @@
 namespace racedesk {
 namespace {
 
-void showFrequencyConflict(Program& p) {
-    p.board.conflictText = frequencyConflictText(p.slots, p.participants);
-    p.board.conflict = !p.board.conflictText.empty();
-}
-
 constexpr int kQualifyingLapCapacity = 150;
 constexpr int kQualifyingHoursOfALapsRun = 2;
 
@@ -81,6 +76,11 @@ bool holdsResults(const CarSlots& slots) {
 void reportMissing(Program& p, bool found, Text message) {
     if (!found)
         p.showError(tx(message));
+}
+
+void showFrequencyConflict(Program& p) {
+    p.board.conflictText = frequencyConflictText(p.slots, p.participants);
+    p.board.conflict = !p.board.conflictText.empty();
 }
 
 void applyTransponders(Program& p) {

@@ -16,6 +16,8 @@ struct Program;
 bool holdsResults(const CarSlots& slots);
 // The message of a section the load needs and did not find.
 void reportMissing(Program& p, bool found, Text message);
+// The board's banner naming the drivers whose radio frequencies conflict, if any.
+void showFrequencyConflict(Program& p);
 // The participants' own transponders, found by name.
 void applyTransponders(Program& p);
 // The stored run over the prepared slots, every car finished, with its summary and comment.
