@@ -4,6 +4,7 @@
 #include "core/timing/decoder_link.h"
 #include "core/timing/link_supervision.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/scan_check.h"
 
 namespace racedesk {
 
@@ -14,6 +15,8 @@ void tick(Program& p) {
         tickCountdown(p);
     else if (p.run.running)
         tickRunning(p);
+    else if (p.scan.on)
+        tickScan(p);
     else if (!p.link.claimed)
         discardDecoderBytes(p);
 }

@@ -84,18 +84,6 @@ void placeDrivers(Program& p, const HeatComposition& composition, const Starting
     }
 }
 
-// The participants' own transponders, found by name.
-void applyTransponders(Program& p) {
-    for (CarSlot& s : p.slots) {
-        if (s.isEmptySlot())
-            continue;
-        for (const Participant& d : p.participants) {
-            if (d.name == s.name.view())
-                s.transponder = d.transponder.view();
-        }
-    }
-}
-
 void showStoredRun(Program& p, const StoredRun& stored) {
     restoreSlots(stored, p.slots);
     for (CarSlot& s : p.slots)
@@ -163,7 +151,7 @@ void loadQualifyingHeat(Program& p, int category, int round, int heat) {
     p.run.header = l.runTitle.view();
     if (found)
         showStoredRun(p, stored);
-    applyTransponders(p);
+    applyParticipantTransponders(p);
     p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
 
     l.holdsResults = holdsResults(p.slots);
@@ -240,7 +228,7 @@ void commitHeat(Program& p) {
 void retakeParticipantDetails(Program& p) {
     if (p.run.inProgress())
         return;
-    applyTransponders(p);
+    applyParticipantTransponders(p);
     p.board.conflict = checkFrequencyConflict(p.slots, p.participants);
     if (holdsResults(p.slots)) {
         rankLoadedRun(p);

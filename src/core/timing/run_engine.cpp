@@ -204,6 +204,8 @@ bool matchesUnfinishedSlot(const Program& p, const Passing& passing) {
 void processPassings(Program& p, const DecodeOutput& out) {
     for (int i = 0; i < out.count; ++i) {
         const Passing& passing = out.passings[std::size_t(i)];
+        if (passing.timeMs < 0)
+            continue;
         if (p.run.waitingFirstCar && matchesUnfinishedSlot(p, passing))
             startNow(p, passing.timeMs);
         processPassing(p, passing);
@@ -402,8 +404,13 @@ void manualPassing(Program& p, int carNumber) {
 void processPassing(Program& p, const Passing& passing) {
     for (int i = 0; i < kCarCount && p.run.running; ++i) {
         const CarSlot& s = p.slots[std::size_t(i)];
+        const std::int64_t runTime = passing.timeMs - p.run.startOffset;
+        // Bytes that arrived after the countdown's last discard but before the start are
+        // stamped before the time base: they are no lap of this run.
+        if (runTime < 0)
+            return;
         if (!s.finished && s.transponder == passing.transponder.view())
-            carPassing(p, i, passing.timeMs - p.run.startOffset, false);
+            carPassing(p, i, runTime, false);
     }
 }
 

@@ -254,6 +254,29 @@ TEST(Kt1Run, firstCarStartKeepsTheTimeBaseItsOffsetWasMeasuredFrom) {
     EXPECT_EQ(t.program.slots[0].totalTime, 20'007);
 }
 
+TEST(Kt1Run, aPassingStampedBeforeTheSignalStartIsNoLapAndNoTimeIsNegative) {
+    TestProgram t;
+    t.connectKt1();
+    t.loadHeat({"Alice"});
+    startRun(t.program);
+    // Up to the last tick of the countdown, which discards what arrived.
+    while (t.program.run.countdown && t.program.run.countdownStartMs + 4990 > t.clock.tickMs())
+        t.runTicks(10);
+    ASSERT_TRUE(t.program.run.countdown);
+    t.clock.advanceMs(5);
+    t.serial.arrive(test::kt1Passing(1001)); // after the discard, before the start
+    t.runTicks(10);
+    ASSERT_TRUE(t.program.run.running);
+    t.runTicks(10);
+    EXPECT_EQ(t.program.slots[0].laps, 0);
+    EXPECT_EQ(t.program.slots[0].totalTime, 0);
+    t.runTicks(5000);
+    t.serial.arrive(test::kt1Passing(1001));
+    t.runTicks(10);
+    EXPECT_EQ(t.program.slots[0].laps, 1);
+    EXPECT_GT(t.program.slots[0].totalTime, 0);
+}
+
 TEST_F(Kt2Run, stopDuringTheCountdownLeavesTheRunReadyToStart) {
     load();
     startRun(t.program);
