@@ -425,6 +425,8 @@ const char* textUtf8(Text id) {
         return "Tarvolin KT2";
     case Text::InterfacePortGroup:
         return "COM Port";
+    case Text::InterfaceNoDevice:
+        return "No serial port of this name on this computer";
     case Text::InterfaceOpen:
         return "Connect";
     case Text::ButtonOk:

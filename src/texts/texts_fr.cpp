@@ -426,6 +426,8 @@ const char* textUtf8(Text id) {
         return "Tarvolin KT2";
     case Text::InterfacePortGroup:
         return "Port COM";
+    case Text::InterfaceNoDevice:
+        return "Aucun port série de ce nom sur cet ordinateur";
     case Text::InterfaceOpen:
         return "Ouvrir";
     case Text::ButtonOk:

@@ -11,6 +11,8 @@ namespace racedesk {
 void tick(Program& p) {
     superviseLink(p);
     tickRestPeriod(p);
+    if (p.run.starting)
+        return;
     if (p.run.countdown)
         tickCountdown(p);
     else if (p.run.running)

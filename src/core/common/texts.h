@@ -230,6 +230,7 @@ enum class Text {
     InterfaceKt1,
     InterfaceKt2,
     InterfacePortGroup,
+    InterfaceNoDevice,
     InterfaceOpen,
     ButtonOk,
     ButtonCancel,

@@ -347,7 +347,12 @@ void startRun(Program& p) {
     p.io.screen.setRunLocked(true);
     run.restPeriod = false;
     discardDecoderBytes(p);
+    // The tone is waited for while the window goes on handling ticks and requests: the start
+    // stands as in progress meanwhile, so none of them can run, stop or close the half-started
+    // run.
+    run.starting = true;
     playStartButtonTone(p);
+    run.starting = false;
     run.ready = false;
     run.holdsRun = true;
     run.countdown = true;
@@ -364,7 +369,7 @@ void startRun(Program& p) {
 
 void stopRun(Program& p) {
     RunSession& run = p.run;
-    if (!run.heatLoaded)
+    if (!run.heatLoaded || run.starting)
         return;
     p.io.screen.setRunLocked(false);
     // A stop during the countdown leaves the run as it was: ready to be started again.

@@ -277,6 +277,27 @@ TEST(Kt1Run, aPassingStampedBeforeTheSignalStartIsNoLapAndNoTimeIsNegative) {
     EXPECT_GT(t.program.slots[0].totalTime, 0);
 }
 
+TEST_F(Kt2Run, whileTheStartToneIsWaitedForNoTickCommandOrCloseTouchesTheHalfStartedRun) {
+    load();
+    bool sawInProgress = false;
+    t.sound.whileWaiting = [&] {
+        t.sound.whileWaiting = nullptr;
+        sawInProgress = run.inProgress(); // what the close request asks
+        startRun(t.program);
+        stopRun(t.program);
+        t.runTicks(1000);
+        clearRun(t.program);
+    };
+    startRun(t.program);
+    EXPECT_TRUE(sawInProgress) << "a close meanwhile is refused";
+    EXPECT_TRUE(run.countdown);
+    EXPECT_FALSE(run.running);
+    EXPECT_EQ(run.countdownStartMs, t.clock.tickMs()) << "the countdown starts after the tone";
+    EXPECT_EQ(t.sound.count("sons/nokia-sms.wav"), 1);
+    EXPECT_TRUE(t.dialogs.questions.empty()) << "no clear question during the start";
+    EXPECT_TRUE(t.startAndRun());
+}
+
 TEST_F(Kt2Run, stopDuringTheCountdownLeavesTheRunReadyToStart) {
     load();
     startRun(t.program);
