@@ -1,8 +1,6 @@
 #include "core/app/program.h"
-#include "core/app/startup.h"
 #include "core/app/working_folder.h"
 #include "core/timing/interface_settings.h"
-#include "core/timing/link_supervision.h"
 #include "core/timing/run_engine.h"
 #include "gui/main_window.h"
 #include "gui/screen_relay.h"
@@ -12,6 +10,7 @@
 #include "support/recording_sound_player.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "window_on_simulator.h"
 
 #include <QApplication>
 #include <QLineEdit>
@@ -62,20 +61,9 @@ protected:
                                      "--transponders", transponderList(), "--start-after-ms",
                                      "-1"});
         ASSERT_TRUE(sim->started() && sim->waitFor({"ready"}, 1, 5000));
-        InterfaceSettings settings;
-        settings.portName = kPort;
-        settings.type = kTypeKt1;
-        ASSERT_TRUE(writeInterfaceSettings(program.path(kInterfaceSettingsFile), settings));
-        startUp(program);
-        window =
-            std::make_unique<MainWindow>(program, AppFolders{QString::fromStdString(folder.path()),
-                                                             RACEDESK_SHARE_DIR "/icons"});
-        screen.setTarget(window.get());
-        window->resize(1366, 768);
-        window->show();
-        startDecoderLink(program);
+        window = test::openWindowOnSimulator(program, screen, kPort, kTypeKt1);
+        ASSERT_NE(window, nullptr);
         ASSERT_EQ(program.link.connected, 1);
-        window->startTick();
         loadSixDrivers();
     }
 
