@@ -342,7 +342,8 @@ void prepareRun(Program& p) {
 
 void startRun(Program& p) {
     RunSession& run = p.run;
-    if (!run.ready || run.inProgress())
+    // The scan owns the decoder's passings until it ends or is released.
+    if (!run.ready || run.inProgress() || p.scan.on)
         return;
     p.io.screen.setRunLocked(true);
     run.restPeriod = false;

@@ -140,9 +140,13 @@ TEST_F(Scan, theScanStartsOnlyInMixedModeAndNeverDuringARun) {
     setTransponderMode(p, TransponderMode::Club);
     EXPECT_FALSE(pressScan(p));
     setTransponderMode(p, TransponderMode::Mixed);
+    ASSERT_TRUE(pressScan(p));
+    startRun(p);
+    EXPECT_FALSE(p.run.inProgress()) << "no start while scanning";
+    releaseScan(p);
     startRun(p);
     EXPECT_FALSE(pressScan(p));
-    EXPECT_FALSE(scan.on);
+    EXPECT_TRUE(p.run.countdown);
 }
 
 TEST(ScanJudgement, noDriverIsTheBuzzAndOneDriverTheSignal) {
