@@ -48,13 +48,20 @@ QRect BoardWidget::areaRect(int area) const {
 }
 
 void BoardWidget::resetScroll() {
-    const int extra = program_.entryCount - layout_.rowsVisible;
     program_.board.firstVisibleRow = 0;
     scroll_->blockSignals(true);
-    scroll_->setRange(0, std::max(0, extra));
     scroll_->setValue(0);
-    scroll_->setPageStep(layout_.rowsVisible);
     scroll_->blockSignals(false);
+    fitScrollRange();
+}
+
+void BoardWidget::fitScrollRange() {
+    const int extra = std::max(0, program_.entryCount - layout_.rowsVisible);
+    scroll_->blockSignals(true);
+    scroll_->setRange(0, extra);
+    scroll_->setPageStep(std::max(1, layout_.rowsVisible));
+    scroll_->blockSignals(false);
+    program_.board.firstVisibleRow = scroll_->value();
     scroll_->setVisible(extra > 0);
     update(areaRect(int(BoardArea::Rows)));
 }
@@ -75,6 +82,7 @@ void BoardWidget::paintEvent(QPaintEvent*) {
 
 void BoardWidget::resizeEvent(QResizeEvent*) {
     relayout();
+    fitScrollRange();
     Q_EMIT resized();
 }
 

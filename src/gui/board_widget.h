@@ -24,6 +24,8 @@ public:
     QRect areaRect(int area) const;
     // Shows the scroll bar when the run has more drivers than rows visible, at the top.
     void resetScroll();
+    // The scroll range follows the rows the board can show now, keeping the position.
+    void fitScrollRange();
     QScrollBar* scrollBar() const { return scroll_; }
 
 Q_SIGNALS:

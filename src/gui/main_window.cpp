@@ -11,6 +11,7 @@
 #include "core/timing/manual_lap_undo.h"
 #include "core/timing/run_engine.h"
 #include "core/timing/run_texts.h"
+#include "core/timing/transponder_modes.h"
 #include "gui/board_widget.h"
 #include "gui/circuits_dialog.h"
 #include "gui/classification_wiring.h"
@@ -27,6 +28,7 @@
 #include "gui/race_tree_view.h"
 #include "gui/results_wiring.h"
 #include "gui/sounds_dialog.h"
+#include "gui/transponder_mode_wiring.h"
 #include "gui/transponders_dialog.h"
 #include "platform/qt_convert.h"
 #include "platform/qt_text.h"
@@ -94,6 +96,7 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     wireResultsCommands(*this, program_, folders_.working);
     wireParticipants(*this, program_);
     wireFinalsCommands(*this, program_);
+    wireTransponderModes(*this, program_);
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
     });
@@ -218,13 +221,6 @@ void MainWindow::connectControls() {
     for (int i = 0; i < c.cars.size(); ++i)
         connect(c.cars[i], &QPushButton::clicked, this,
                 [this, i] { manualPassing(program_, i + 1); });
-    // Club chips and mixed scan come with their own commands; until then they stay visible
-    // but disabled.
-    for (QWidget* w : {static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.mixed)})
-        w->setEnabled(false);
-    c.packs->hide();
-    c.scan->hide();
-    c.scanStatus->hide();
 }
 
 void MainWindow::invalidate(BoardArea area) {
@@ -233,19 +229,37 @@ void MainWindow::invalidate(BoardArea area) {
 
 void MainWindow::setRunLocked(bool locked) {
     locked_ = locked;
+    applyLocks();
+}
+
+void MainWindow::scanChanged() {
+    const MainControls& c = controls_;
+    c.scan->blockSignals(true);
+    c.scan->setChecked(program_.scan.on);
+    c.scan->blockSignals(false);
+    c.scanStatus->setText(toQString(scanStatusText(program_.scan.status)));
+    applyLocks();
+}
+
+void MainWindow::applyLocks() {
+    const bool scanning = program_.scan.on;
     for (auto it = actions_.begin(); it != actions_.end(); ++it)
         it.value()->setEnabled(
             available_.contains(it.key()) &&
-            (onlyDuringRun(it.key()) ? locked : !locked || usableDuringRun(it.key())) &&
-            (it.key() != 1003 || titled_) &&
+            (onlyDuringRun(it.key()) ? locked_ : !locked_ || usableDuringRun(it.key())) &&
+            (!scanning || it.key() == 1017) && (it.key() != 1003 || titled_) &&
             ((it.key() != 6103 && it.key() != 6104) || program_.loaded.loaded()) &&
             (it.key() != 6102 || loadedRunEditable(program_.loaded)));
-    controls_.results->setEnabled(program_.loaded.loaded());
     const MainControls& c = controls_;
+    c.results->setEnabled(program_.loaded.loaded() && !scanning);
     for (QWidget* w : {static_cast<QWidget*>(c.tree), static_cast<QWidget*>(c.start),
                        static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal),
+                       static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.packs),
                        static_cast<QWidget*>(c.print)})
-        w->setEnabled(!locked);
+        w->setEnabled(!locked_ && !scanning);
+    c.stop->setEnabled(!scanning);
+    c.mixed->setEnabled(!locked_);
+    c.scan->setEnabled(!locked_);
 }
 
 void MainWindow::setRaceTitle(const char* title, bool titled) {
@@ -346,6 +360,9 @@ void MainWindow::runChanged() {
 }
 
 void MainWindow::resetBoard() {
+    // Whatever stood over the rows of the run that went (a row's fields, a transponder list)
+    // goes with it.
+    Q_EMIT board_->pressed();
     board_->resetScroll();
     board_->update();
 }
@@ -375,7 +392,7 @@ void MainWindow::saveAs() {
 }
 
 bool MainWindow::confirmQuit() {
-    if (program_.run.inProgress()) {
+    if (program_.run.inProgress() || program_.scan.on) {
         program_.io.dialogs.message(tx(Text::RunInProgressNoQuit), tx(Text::CaptionTarvolin),
                                     Icon::Error);
         return false;

@@ -38,6 +38,7 @@ public:
     void setRaceTitle(const char* title, bool titled) override;
     void runChanged() override;
     void setHeatImage(int itemCode, bool withResults) override;
+    void scanChanged() override;
 
     void startTick();
     // One tick of the program: never run inside another one.
@@ -63,6 +64,8 @@ private:
     void showComment();
     QAction* addItem(QMenu* menu, int id, int textId, const QString& icon, bool available);
     void connectControls();
+    // What a run in progress and the scan leave usable.
+    void applyLocks();
     void applyDisplaySettings();
     // The database dialogs whose tables the window keeps a copy of, read again after them.
     void showCircuits();

@@ -28,6 +28,10 @@ public:
         if (target_ != nullptr)
             target_->runChanged();
     }
+    void scanChanged() override {
+        if (target_ != nullptr)
+            target_->scanChanged();
+    }
 
 private:
     Screen* target_ = nullptr;

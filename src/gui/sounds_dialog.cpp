@@ -62,6 +62,7 @@ void runSoundsDialog(Program& program, QWidget* parent) {
     SoundSettings keys;
     if (!readSoundSettings(file, keys))
         program.showError(tx(Text::ErrSoundSettings));
+    keys = shownSoundSettings(keys);
 
     QDialog dialog(parent);
     setUpDialog(dialog, Text::SoundsTitle, kWidth, kHeight);

@@ -5,10 +5,16 @@
 #include <QDeadlineTimer>
 #include <QMetaObject>
 #include <QSerialPort>
+#include <QSerialPortInfo>
 #include <QThread>
 
+#include <fcntl.h>
+#include <linux/serial.h>
 #include <poll.h>
+#include <sys/ioctl.h>
+#include <unistd.h>
 
+#include <algorithm>
 #include <charconv>
 #include <filesystem>
 #include <string_view>
@@ -17,21 +23,90 @@
 
 namespace racedesk {
 
-std::string serialDevicePath(const std::string& workingFolder, const char* portName) {
-    const std::string_view name(portName != nullptr ? portName : "");
+namespace {
+
+// Gives 0 for a name that is not "COMn".
+int comNumber(std::string_view name) {
     if (name.size() < 4 || name.substr(0, 3) != "COM")
-        return {};
+        return 0;
     int number = 0;
     const char* last = name.data() + name.size();
     const auto [end, error] = std::from_chars(name.data() + 3, last, number);
-    if (error != std::errc() || end != last || number < 1)
-        return {};
+    return error == std::errc() && end == last && number >= 1 ? number : 0;
+}
+
+std::string portLink(const std::string& workingFolder, std::string_view name) {
     const std::filesystem::path link =
         std::filesystem::path(workingFolder) / "ports" / std::string(name);
     std::error_code ignored;
-    if (std::filesystem::exists(link, ignored))
-        return link.string();
-    return "/dev/ttyS" + std::to_string(number - 1);
+    return std::filesystem::exists(link, ignored) ? link.string() : std::string();
+}
+
+// A built-in UART the kernel found nothing at reports the unknown type. A device that does not
+// say (a pseudo-terminal, some USB adapters) is taken as there.
+bool uartMissing(int fd) {
+    serial_struct info{};
+    return fd >= 0 && ::ioctl(fd, TIOCGSERIAL, &info) == 0 && info.type == PORT_UNKNOWN;
+}
+
+bool nothingBehind(const std::string& path) {
+    const int fd = ::open(path.c_str(), O_RDWR | O_NONBLOCK | O_NOCTTY);
+    if (fd < 0)
+        return false; // not ours to judge: opening it will say
+    const bool missing = uartMissing(fd);
+    ::close(fd);
+    return missing;
+}
+
+} // namespace
+
+std::vector<SystemSerialPort> systemSerialPorts() {
+    std::vector<SystemSerialPort> ports;
+    for (const QSerialPortInfo& info : QSerialPortInfo::availablePorts()) {
+        const std::string path = info.systemLocation().toStdString();
+        if (path.empty() || nothingBehind(path))
+            continue;
+        QString description = info.description();
+        if (!info.manufacturer().isEmpty() && !description.contains(info.manufacturer()))
+            description += QStringLiteral(", ") + info.manufacturer();
+        ports.push_back({path, description.toStdString(), info.hasVendorIdentifier()});
+    }
+    std::stable_partition(ports.begin(), ports.end(),
+                          [](const SystemSerialPort& p) { return p.usb; });
+    return ports;
+}
+
+std::string serialDevicePath(const std::string& workingFolder, const char* portName,
+                             const std::vector<SystemSerialPort>& ports) {
+    const std::string_view name(portName != nullptr ? portName : "");
+    const int number = comNumber(name);
+    if (number == 0)
+        return {};
+    if (std::string link = portLink(workingFolder, name); !link.empty())
+        return link;
+    return std::size_t(number) <= ports.size() ? ports[std::size_t(number - 1)].path
+                                               : std::string();
+}
+
+std::string serialDevicePath(const std::string& workingFolder, const char* portName) {
+    return serialDevicePath(workingFolder, portName, systemSerialPorts());
+}
+
+std::string describePort(const std::string& workingFolder, const char* portName,
+                         const std::vector<SystemSerialPort>& ports) {
+    const std::string path = serialDevicePath(workingFolder, portName, ports);
+    if (path.empty())
+        return {};
+    std::error_code ignored;
+    const std::filesystem::path target = std::filesystem::canonical(path, ignored);
+    std::string text = path;
+    if (!target.empty() && target.string() != path)
+        text += " -> " + target.string();
+    for (const SystemSerialPort& p : ports) {
+        if (p.path == path && !p.description.empty())
+            text += " (" + p.description + ")";
+    }
+    return text;
 }
 
 template <typename F> auto QtSerialPort::inReader(F f) {
@@ -103,6 +178,11 @@ bool QtSerialPort::openDevice(const std::string& path) {
     port_->setStopBits(QSerialPort::OneStop);
     port_->setFlowControl(QSerialPort::NoFlowControl);
     if (!port_->open(QIODevice::ReadWrite)) {
+        port_->clearError();
+        return false;
+    }
+    if (uartMissing(int(port_->handle()))) {
+        port_->close();
         port_->clearError();
         return false;
     }

@@ -7,6 +7,7 @@
 #include <cstdint>
 #include <memory>
 #include <string>
+#include <vector>
 
 class QObject;
 class QSerialPort;
@@ -14,10 +15,29 @@ class QThread;
 
 namespace racedesk {
 
+// A serial port the system lists with a device behind it.
+struct SystemSerialPort {
+    std::string path;        // "/dev/ttyUSB0"
+    std::string description; // the driver's or the adapter's own words
+    bool usb = false;
+};
+
+// The machine's serial ports that really exist: USB adapters first, then the others, each in
+// the system's order. A built-in port whose UART does not answer is left out: it would open
+// and stay silent, and silence would pass for a KT1.
+std::vector<SystemSerialPort> systemSerialPorts();
+
 // Where a port name leads: "COMn" is <working folder>/ports/COMn when that path exists (a
 // link to a USB adapter's tty, or to the decoder simulator's pseudo-terminal), otherwise the
-// machine's n-th serial port, /dev/ttyS<n-1>. Empty for a name that is not "COMn".
+// n-th of the system's ports, and nowhere (empty) when there are fewer. Empty for a name
+// that is not "COMn".
+std::string serialDevicePath(const std::string& workingFolder, const char* portName,
+                             const std::vector<SystemSerialPort>& ports);
 std::string serialDevicePath(const std::string& workingFolder, const char* portName);
+// What a port name stands for, as the interface dialog shows it: the device and its
+// description, or empty when the name leads nowhere.
+std::string describePort(const std::string& workingFolder, const char* portName,
+                         const std::vector<SystemSerialPort>& ports);
 
 // The decoder's serial port on QSerialPort.
 //

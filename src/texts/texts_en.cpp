@@ -365,6 +365,14 @@ const char* textUtf8(Text id) {
         return "SetTransponders";
     case Text::ButtonScan:
         return "Scan";
+    case Text::ScanStatusOff:
+        return " Off";
+    case Text::ScanStatusScanning:
+        return " Scan in progress";
+    case Text::ScanStatusChecking:
+        return " Check in progress";
+    case Text::ScanStatusCheckDone:
+        return " Check completed";
     case Text::RunInProgressNoQuit:
         return "A race or a scan is in progress!\r\nYou can't quit the application !";
     case Text::QuitQuestion:
@@ -417,6 +425,8 @@ const char* textUtf8(Text id) {
         return "Tarvolin KT2";
     case Text::InterfacePortGroup:
         return "COM Port";
+    case Text::InterfaceNoDevice:
+        return "No serial port of this name on this computer";
     case Text::InterfaceOpen:
         return "Connect";
     case Text::ButtonOk:

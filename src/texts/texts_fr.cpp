@@ -366,6 +366,14 @@ const char* textUtf8(Text id) {
         return "PackPuces";
     case Text::ButtonScan:
         return "Scan";
+    case Text::ScanStatusOff:
+        return " Off";
+    case Text::ScanStatusScanning:
+        return " Scan en cours";
+    case Text::ScanStatusChecking:
+        return " Vérif en cours";
+    case Text::ScanStatusCheckDone:
+        return " Vérif terminée";
     case Text::RunInProgressNoQuit:
         return "Un run ou un scan est en cours!\r\nVous ne pouvez pas fermer l'application !";
     case Text::QuitQuestion:
@@ -418,6 +426,8 @@ const char* textUtf8(Text id) {
         return "Tarvolin KT2";
     case Text::InterfacePortGroup:
         return "Port COM";
+    case Text::InterfaceNoDevice:
+        return "Aucun port série de ce nom sur cet ordinateur";
     case Text::InterfaceOpen:
         return "Ouvrir";
     case Text::ButtonOk:

@@ -79,6 +79,23 @@ TEST(SoundsDialog, missingFileIsReportedAndEverySoundShowsOff) {
     EXPECT_FALSE(t.folder.exists("RéglagesSons.rg"));
 }
 
+TEST(SoundsDialog, okAfterAMissingFileWritesEveryKeyAsTheDialogShowedIt) {
+    TestProgram t;
+    whenDialogWith("3705", [](QWidget& d) {
+        control<QCheckBox>(d, "3704")->click();
+        clickButton(d, "1");
+    });
+    runSoundsDialog(t.program, nullptr);
+    EXPECT_EQ(t.folder.read("RéglagesSons.rg"),
+              "SONLANGUEFrancais\r\nSONDECOMPTEnon\r\nSONDEPARToui\r\nSONPASSAGEnon\r\n"
+              "SONMEILLEURTOURnon\r\nSONHORLOGEnon\r\nSONFINCOURSEnon\r\nSONFINVOITUREnon\r\n");
+    SoundSettings back;
+    ASSERT_TRUE(readSoundSettings(t.program.path(kSoundSettingsFile), back));
+    EXPECT_TRUE(back.isOn(SoundKey::StartSignal));
+    EXPECT_FALSE(back.isOn(SoundKey::EndPerCar));
+    EXPECT_EQ(back.language(), SpokenLanguage::French);
+}
+
 TEST(SoundsDialog, okThatCannotWriteIsReported) {
     TestProgram t;
     t.program.workDir = t.folder.file("gone");

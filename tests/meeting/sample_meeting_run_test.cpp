@@ -24,6 +24,7 @@
 #include "support/recording_sound_player.h"
 #include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
+#include "window_on_simulator.h"
 
 #include <QAction>
 #include <QApplication>
@@ -114,20 +115,8 @@ protected:
                                      "--transponders", transponderList(), "--after-keepalive-ms",
                                      kCollidingOffsetsMs});
         ASSERT_TRUE(sim->started() && sim->waitFor({"ready"}, 1, 5000));
-        InterfaceSettings settings;
-        settings.portName = kPort;
-        settings.type = kTypeKt2;
-        ASSERT_TRUE(writeInterfaceSettings(program.path(kInterfaceSettingsFile), settings));
-
-        startUp(program);
-        window =
-            std::make_unique<MainWindow>(program, AppFolders{QString::fromStdString(folder.path()),
-                                                             RACEDESK_SHARE_DIR "/icons"});
-        screen.setTarget(window.get());
-        window->resize(1366, 768);
-        window->show();
-        startDecoderLink(program);
-        window->startTick();
+        window = test::openWindowOnSimulator(program, screen, kPort, kTypeKt2);
+        ASSERT_NE(window, nullptr);
         tree = static_cast<QTreeWidget*>(window->findChild<QWidget*>("4000"));
     }
 

@@ -10,6 +10,7 @@
 
 #include <array>
 #include <chrono>
+#include <filesystem>
 #include <sys/resource.h>
 #include <thread>
 #include <vector>
@@ -58,14 +59,40 @@ bool startsIdentifyReply(const Received& r) {
            std::equal(kIdentifyReplyStart.begin(), kIdentifyReplyStart.end(), r.bytes.begin());
 }
 
-TEST(SerialDevicePath, aComPortIsItsLinkInPortsWhenThereIsOneElseTheMachinesSerialPort) {
+TEST(SerialDevicePath, aComPortIsItsLinkInPortsElseOneOfTheSystemsRealPortsElseNowhere) {
     TempFolder folder;
-    EXPECT_EQ(serialDevicePath(folder.path(), "COM3"), "/dev/ttyS2");
-    EXPECT_EQ(serialDevicePath(folder.path(), "COM12"), "/dev/ttyS11");
+    const std::vector<SystemSerialPort> system = {{"/dev/ttyUSB0", "FT232R USB UART", true},
+                                                  {"/dev/ttyS0", "16550A", false}};
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM1", system), "/dev/ttyUSB0");
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM2", system), "/dev/ttyS0");
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM3", system), "") << "no third port";
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM1", {}), "")
+        << "never a device node that may have nothing behind it";
+    EXPECT_EQ(describePort(folder.path(), "COM1", system), "/dev/ttyUSB0 (FT232R USB UART)");
+    EXPECT_EQ(describePort(folder.path(), "COM3", system), "");
 
-    folder.write("ports/COM3", "");
-    EXPECT_EQ(serialDevicePath(folder.path(), "COM3"), folder.path() + "/ports/COM3");
-    EXPECT_EQ(serialDevicePath(folder.path(), "COM4"), "/dev/ttyS3");
+    folder.write("ports/COM2", "");
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM2", system), folder.path() + "/ports/COM2");
+    EXPECT_EQ(serialDevicePath(folder.path(), "COM1", system), "/dev/ttyUSB0");
+}
+
+TEST(SerialDevicePath, theSystemsPortsListUsbAdaptersFirstAndOnlyPortsThatExist) {
+    const std::vector<SystemSerialPort> ports = systemSerialPorts();
+    bool pastUsb = false;
+    for (const SystemSerialPort& p : ports) {
+        EXPECT_TRUE(std::filesystem::exists(p.path)) << p.path;
+        EXPECT_FALSE(pastUsb && p.usb) << p.path << " after a built-in port";
+        pastUsb = pastUsb || !p.usb;
+    }
+}
+
+TEST(QtSerialPortOpen, aComNameWithNothingBehindItFailsToOpen) {
+    TempFolder folder;
+    if (systemSerialPorts().size() >= 9)
+        GTEST_SKIP() << "this machine has a ninth serial port";
+    QtSerialPort port(folder.path());
+    EXPECT_FALSE(port.open("COM9"));
+    EXPECT_FALSE(port.isOpen());
 }
 
 TEST(SerialDevicePath, namesThatAreNotComPortsLeadNowhere) {

@@ -1,6 +1,7 @@
 #pragma once
 #include "core/platform/sound_player.h"
 
+#include <functional>
 #include <string>
 #include <vector>
 
@@ -11,6 +12,8 @@ public:
     void play(const char* clip, bool wait) override {
         clips.emplace_back(clip);
         waited.push_back(wait);
+        if (wait && whileWaiting)
+            whileWaiting();
     }
     bool played(const std::string& clip) const;
     int count(const std::string& clip) const;
@@ -19,6 +22,8 @@ public:
         waited.clear();
     }
 
+    // What the window would handle while a clip is waited for.
+    std::function<void()> whileWaiting;
     std::vector<std::string> clips;
     std::vector<bool> waited;
 };

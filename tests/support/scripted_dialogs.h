@@ -39,8 +39,11 @@ public:
         titled = isTitled;
     }
 
+    void scanChanged() override { ++scanChanges; }
+
     std::vector<BoardArea> invalidated;
     bool locked = false;
+    int scanChanges = 0;
     std::string title; // Windows-1252
     bool titled = false;
 };

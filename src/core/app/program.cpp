@@ -14,6 +14,9 @@ Program::Program(Platform platform, std::string workingFolder)
     emptySlots(slots);
     setRunDefaults(run);
     header = newRaceHeader();
+    // A valid base from the outset: passings decoded before any run (the driver details
+    // scan) are timed from the program's start, not from the counter's origin.
+    link.timeBase.counter = io.clock.counter();
     link.timeBase.frequency = io.clock.counterFrequency();
 }
 

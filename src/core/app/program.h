@@ -17,6 +17,7 @@
 #include "core/timing/ranking.h"
 #include "core/timing/run_session.h"
 #include "core/timing/sound_settings.h"
+#include "core/timing/transponder_modes.h"
 
 #include <string>
 #include <string_view>
@@ -55,6 +56,7 @@ struct Program {
     RankEntries entries;
     int entryCount = 0;
     BoardRows rows;
+    ScanState scan;
     SoundSettings sounds;
     CircuitTable circuits;
     TransponderPackTable packs;

@@ -15,8 +15,8 @@
 #include "core/race/tree_codes.h"
 #include "core/race/working_race_file.h"
 #include "core/race/write_report.h"
-#include "core/timing/frequency_conflict.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/transponder_modes.h"
 
 #include <memory>
 
@@ -136,7 +136,7 @@ void loadFinal(Program& p, int category, int finalIndex) {
     p.run.header = l.runTitle.view();
     if (found)
         showStoredRun(p, *own);
-    applyTransponders(p);
+    applyParticipantTransponders(p);
     showFrequencyConflict(p);
 
     l.finalState = found ? own->state : kFinalNotStored;

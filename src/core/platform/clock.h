@@ -26,9 +26,13 @@ public:
     virtual void pause() = 0;
 };
 
-// Milliseconds between two counter values, in 64 bits.
+// Milliseconds between two counter values. Whole seconds and the rest are scaled apart, so a
+// difference the size of a long uptime at a nanosecond frequency cannot overflow.
 inline std::int64_t counterMs(std::int64_t from, std::int64_t to, std::int64_t frequency) {
-    return (to - from) * 1000 / frequency;
+    if (frequency <= 0)
+        return 0;
+    const std::int64_t d = to - from;
+    return d / frequency * 1000 + d % frequency * 1000 / frequency;
 }
 
 } // namespace racedesk

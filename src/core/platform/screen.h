@@ -23,6 +23,9 @@ public:
     // A heat was loaded or unloaded: the board starts from its first row and the commands
     // that depend on the run follow it.
     virtual void runChanged() {}
+    // The scan started, moved on or ended: the controls it locks, the Scan button and the
+    // status field follow it.
+    virtual void scanChanged() {}
 };
 
 } // namespace racedesk

@@ -18,6 +18,7 @@
 #include "core/timing/frequency_conflict.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/transponder_modes.h"
 
 namespace racedesk {
 namespace {
@@ -81,17 +82,6 @@ void reportMissing(Program& p, bool found, Text message) {
 void showFrequencyConflict(Program& p) {
     p.board.conflictText = frequencyConflictText(p.slots, p.participants);
     p.board.conflict = !p.board.conflictText.empty();
-}
-
-void applyTransponders(Program& p) {
-    for (CarSlot& s : p.slots) {
-        if (s.isEmptySlot())
-            continue;
-        for (const Participant& d : p.participants) {
-            if (d.name == s.name.view())
-                s.transponder = d.transponder.view();
-        }
-    }
 }
 
 void showStoredRun(Program& p, const StoredRun& stored) {
@@ -160,7 +150,7 @@ void loadQualifyingHeat(Program& p, int category, int round, int heat) {
     p.run.header = l.runTitle.view();
     if (found)
         showStoredRun(p, stored);
-    applyTransponders(p);
+    applyParticipantTransponders(p);
     showFrequencyConflict(p);
 
     l.holdsResults = holdsResults(p.slots);
@@ -241,7 +231,7 @@ void commitHeat(Program& p) {
 void retakeParticipantDetails(Program& p) {
     if (p.run.inProgress())
         return;
-    applyTransponders(p);
+    applyParticipantTransponders(p);
     showFrequencyConflict(p);
     if (holdsResults(p.slots)) {
         rankLoadedRun(p);

@@ -18,8 +18,6 @@ bool holdsResults(const CarSlots& slots);
 void reportMissing(Program& p, bool found, Text message);
 // The board's banner naming the drivers whose radio frequencies conflict, if any.
 void showFrequencyConflict(Program& p);
-// The participants' own transponders, found by name.
-void applyTransponders(Program& p);
 // The stored run over the prepared slots, every car finished, with its summary and comment.
 void showStoredRun(Program& p, const StoredRun& stored);
 // The board's rows ranked as the run's ranking mode orders them.

@@ -141,7 +141,7 @@ bool synchroniseClock(Program& p) {
 
 std::int64_t hostPassingTime(Program& p) {
     const TimeBase& base = p.link.timeBase;
-    return (p.io.clock.counter() - base.counter) * 1000 / base.frequency;
+    return counterMs(base.counter, p.io.clock.counter(), base.frequency);
 }
 
 } // namespace racedesk

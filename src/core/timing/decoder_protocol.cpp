@@ -1,6 +1,7 @@
 #include "core/timing/decoder_protocol.h"
 
 #include "core/common/text_builder.h"
+#include "core/platform/clock.h"
 
 #include <algorithm>
 #include <cstring>
@@ -31,7 +32,7 @@ int decodeKt1(const ReceiveBuffer& rx, const TimeBase& base, DecodeOutput& out) 
         Passing& p = nextPassing(out);
         setTransponder(p, rx.bytes[std::size_t(at)] * 256 + rx.bytes[std::size_t(at + 1)]);
         // Stamped when its last byte arrived, not when the tick decodes it.
-        p.timeMs = (rx.stamps[std::size_t(at + 1)] - base.counter) * 1000 / base.frequency;
+        p.timeMs = counterMs(base.counter, rx.stamps[std::size_t(at + 1)], base.frequency);
         at += kKt1MessageSize;
     }
     return at;

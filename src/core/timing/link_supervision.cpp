@@ -147,6 +147,13 @@ void attemptRecovery(Program& p) {
 
 void superviseLink(Program& p) {
     DecoderLink& link = p.link;
+    // While the driver details dialog holds the port, nothing here touches it; the time away
+    // is no silence of the interface, so the keep-alives start afresh after it.
+    if (link.claimed) {
+        link.keepAliveMisses = 0;
+        link.lastKeepAliveMs = now(p);
+        return;
+    }
     if (link.reloadPending)
         reload(p);
     if (link.keepAliveActive)

@@ -208,6 +208,8 @@ bool matchesUnfinishedSlot(const Program& p, const Passing& passing) {
 void processPassings(Program& p, const DecodeOutput& out) {
     for (int i = 0; i < out.count; ++i) {
         const Passing& passing = out.passings[std::size_t(i)];
+        if (passing.timeMs < 0)
+            continue;
         if (p.run.waitingFirstCar && matchesUnfinishedSlot(p, passing))
             startNow(p, passing.timeMs);
         processPassing(p, passing);
@@ -342,12 +344,18 @@ void prepareRun(Program& p) {
 
 void startRun(Program& p) {
     RunSession& run = p.run;
-    if (!run.ready || run.inProgress())
+    // The scan owns the decoder's passings until it ends or is released.
+    if (!run.ready || run.inProgress() || p.scan.on)
         return;
     p.io.screen.setRunLocked(true);
     run.restPeriod = false;
     discardDecoderBytes(p);
+    // The tone is waited for while the window goes on handling ticks and requests: the start
+    // stands as in progress meanwhile, so none of them can run, stop or close the half-started
+    // run.
+    run.starting = true;
     playStartButtonTone(p);
+    run.starting = false;
     run.ready = false;
     run.holdsRun = true;
     run.countdown = true;
@@ -365,7 +373,7 @@ void startRun(Program& p) {
 
 void stopRun(Program& p) {
     RunSession& run = p.run;
-    if (!run.heatLoaded)
+    if (!run.heatLoaded || run.starting)
         return;
     p.io.screen.setRunLocked(false);
     // A stop during the countdown leaves the run as it was: ready to be started again.
@@ -405,8 +413,13 @@ void manualPassing(Program& p, int carNumber) {
 void processPassing(Program& p, const Passing& passing) {
     for (int i = 0; i < kCarCount && p.run.running; ++i) {
         const CarSlot& s = p.slots[std::size_t(i)];
+        const std::int64_t runTime = passing.timeMs - p.run.startOffset;
+        // Bytes that arrived after the countdown's last discard but before the start are
+        // stamped before the time base: they are no lap of this run.
+        if (runTime < 0)
+            return;
         if (!s.finished && s.transponder == passing.transponder.view())
-            carPassing(p, i, passing.timeMs - p.run.startOffset, false);
+            carPassing(p, i, runTime, false);
     }
 }
 

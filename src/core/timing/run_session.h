@@ -75,6 +75,7 @@ struct RunSession {
     int maxHoursLapsRun = 2;
 
     // State.
+    bool starting = false;   // the start waits for its clip: no command and no tick may run it
     bool holdsRun = false;   // a heat has been loaded or a run started: there is something to clear
     bool heatLoaded = false; // a heat or final is loaded into the run
     bool ready = false;
@@ -105,7 +106,7 @@ struct RunSession {
 
     int durationHours() const { return durationMinutes / 60; }
     int durationMinutesPart() const { return durationMinutes % 60; }
-    bool inProgress() const { return countdown || running; }
+    bool inProgress() const { return starting || countdown || running; }
 };
 
 } // namespace racedesk

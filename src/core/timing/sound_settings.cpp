@@ -60,6 +60,15 @@ SoundSettings defaultSoundSettings(SpokenLanguage language) {
     return s;
 }
 
+SoundSettings shownSoundSettings(const SoundSettings& settings) {
+    SoundSettings shown;
+    for (std::size_t i = 1; i < kKeys.size(); ++i)
+        shown.set(static_cast<SoundKey>(i), settings.isOn(static_cast<SoundKey>(i)));
+    shown.setLanguage(settings.language() == SpokenLanguage::English ? SpokenLanguage::English
+                                                                     : SpokenLanguage::French);
+    return shown;
+}
+
 bool readSoundSettings(const std::string& path, SoundSettings& settings) {
     settings = SoundSettings{};
     std::string contents;

@@ -38,6 +38,11 @@ struct SoundSettings {
 // The settings as a new working folder gets them: every sound on.
 SoundSettings defaultSoundSettings(SpokenLanguage language);
 
+// The settings as the sounds dialog shows them: a key holding neither of its values (a
+// missing or damaged file) is off, a language other than English is French. Saved from the
+// dialog, every key then has a value.
+SoundSettings shownSoundSettings(const SoundSettings& settings);
+
 // False when the file cannot be opened; the keys are then all empty (every sound off).
 bool readSoundSettings(const std::string& path, SoundSettings& settings);
 bool writeSoundSettings(const std::string& path, const SoundSettings& settings);

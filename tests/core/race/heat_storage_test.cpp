@@ -85,6 +85,43 @@ TEST_F(HeatStorage, theSecondHeatOfTheThirdRoundPlacesItsDriversByThatRoundsGrid
     EXPECT_TRUE(t.dialogs.messages.empty());
 }
 
+TEST_F(HeatStorage, aLoadedHeatShowsEachDriversTransponderOnTheBoardBeforeTheStart) {
+    loadQualifyingHeat(p, 2, 1, 1);
+    for (int i = 0; i < p.entryCount; ++i) {
+        EXPECT_EQ(p.rows[std::size_t(i)].transponder, p.slots[std::size_t(i)].transponder.view());
+        EXPECT_FALSE(p.rows[std::size_t(i)].transponder.empty()) << "row " << i;
+    }
+}
+
+TEST_F(HeatStorage, aClubPackTimesTheRunAndPersonalModeBringsTheOwnTranspondersBack) {
+    p.packs[1].transponders[0] = "1234";
+    p.packs[1].transponders[1] = "77";
+    p.scan.pack = 1;
+    setTransponderMode(p, TransponderMode::Club);
+    loadQualifyingHeat(p, 2, 1, 1);
+    EXPECT_TRUE(p.slots[0].transponder.empty()) << "loading copies no own transponder";
+    EXPECT_EQ(packIndexOf(p.packs[1], ""), -1);
+    giveClubTransponder(p, 0, 0);
+    giveClubTransponder(p, 1, 1);
+    EXPECT_EQ(p.slots[0].transponder.view(), "001234");
+    EXPECT_EQ(p.entries[1].transponder.view(), "000077");
+    EXPECT_EQ(p.rows[0].transponder.view(), "001234");
+    EXPECT_EQ(packIndexOf(p.packs[1], p.rows[1].transponder.view()), 1);
+
+    ASSERT_TRUE(t.startAndRun());
+    t.runTicks(30'000);
+    t.serial.arrive(test::kt2Passing(1234, 30'000));
+    t.runTicks(10);
+    EXPECT_EQ(p.slots[0].laps, 1);
+    stopRun(p);
+
+    setTransponderMode(p, TransponderMode::Personal);
+    loadQualifyingHeat(p, 2, 1, 2);
+    loadQualifyingHeat(p, 2, 1, 1);
+    EXPECT_EQ(p.slots[0].transponder.view(), "001001");
+    EXPECT_EQ(p.rows[0].transponder.view(), "001001");
+}
+
 TEST_F(HeatStorage, leavingAHeatNeverRunWritesNothing) {
     const std::string before = bytes();
     loadQualifyingHeat(p, 2, 1, 1);

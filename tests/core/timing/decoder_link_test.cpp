@@ -137,6 +137,37 @@ TEST_F(Supervision, recoveryOutsideARunIsSilentAndResumesKeepAlives) {
     EXPECT_GE(countWrites(t, kKeepAlive), 2);
 }
 
+TEST_F(Supervision, aPortClaimedByTheDriverDetailsIsLeftAloneAndSupervisionResumesWithoutALoss) {
+    t.serial.writesFail = true;
+    t.runTicks(410);
+    ASSERT_EQ(t.program.link.keepAliveMisses, 1);
+    t.program.link.claimed = true;
+    t.serial.written.clear();
+    t.runTicks(5000);
+    EXPECT_TRUE(t.serial.written.empty()) << "no keep-alive while the dialog has the port";
+    t.serial.writesFail = false;
+    t.program.link.claimed = false;
+    t.runTicks(2000);
+    EXPECT_FALSE(t.program.link.lost);
+    EXPECT_GE(countWrites(t, kKeepAlive), 4);
+    EXPECT_TRUE(t.dialogs.messages.empty());
+
+    // A link lost before the claim is not recovered behind the dialog's back.
+    t.serial.writesFail = true;
+    t.runTicks(820);
+    ASSERT_TRUE(t.program.link.lost);
+    t.serial.writesFail = false;
+    t.program.link.claimed = true;
+    t.serial.opened.clear();
+    t.serial.written.clear();
+    t.runTicks(10'000);
+    EXPECT_TRUE(t.serial.opened.empty());
+    EXPECT_TRUE(t.serial.written.empty());
+    t.program.link.claimed = false;
+    t.runTicks(4600);
+    EXPECT_FALSE(t.program.link.lost);
+}
+
 TEST_F(Supervision, failedRecoveryIsReportedOncePerLoss) {
     t.serial.writesFail = true;
     t.runTicks(820);

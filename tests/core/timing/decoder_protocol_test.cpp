@@ -1,5 +1,6 @@
 #include "core/timing/decoder_protocol.h"
 
+#include "core/platform/clock.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -112,6 +113,20 @@ TEST(DecodeKt1, pairsAreTimedByTheArrivalOfTheirSecondByte) {
     decodePassings(rx, InterfaceKind::KT1, false, TimeBase{1'000'000, 1'000'000}, out);
     ASSERT_EQ(out.count, 1);
     EXPECT_EQ(out.passings[0].transponder.view(), "000258");
+}
+
+TEST(DecodeKt1, aNanosecondStampAfterALongUptimeIsTimedWithoutOverflow) {
+    // 200 days of a 1 GHz counter: the stamp times 1000 would not fit in 64 bits.
+    const std::int64_t frequency = 1'000'000'000;
+    const std::int64_t uptime = std::int64_t(200) * 86'400 * frequency;
+    ReceiveBuffer rx;
+    load(rx, kt1Passing(1234), uptime + 2'500'000);
+    DecodeOutput out;
+    decodePassings(rx, InterfaceKind::KT1, false, TimeBase{uptime - 7 * frequency, frequency}, out);
+    ASSERT_EQ(out.count, 1);
+    EXPECT_EQ(out.passings[0].timeMs, 7002);
+    EXPECT_EQ(counterMs(0, uptime, frequency), std::int64_t(200) * 86'400'000);
+    EXPECT_EQ(counterMs(0, uptime, 0), 0) << "no base: no time rather than a division by zero";
 }
 
 TEST(ReplyScan, identifyReplyCutOverTwoReadsIsRecognised) {

@@ -265,6 +265,50 @@ TEST(Kt1Run, firstCarStartKeepsTheTimeBaseItsOffsetWasMeasuredFrom) {
     EXPECT_EQ(t.program.slots[0].totalTime, 20'007);
 }
 
+TEST(Kt1Run, aPassingStampedBeforeTheSignalStartIsNoLapAndNoTimeIsNegative) {
+    TestProgram t;
+    t.connectKt1();
+    t.loadHeat({"Alice"});
+    startRun(t.program);
+    // Up to the last tick of the countdown, which discards what arrived.
+    while (t.program.run.countdown && t.program.run.countdownStartMs + 4990 > t.clock.tickMs())
+        t.runTicks(10);
+    ASSERT_TRUE(t.program.run.countdown);
+    t.clock.advanceMs(5);
+    t.serial.arrive(test::kt1Passing(1001)); // after the discard, before the start
+    t.runTicks(10);
+    ASSERT_TRUE(t.program.run.running);
+    t.runTicks(10);
+    EXPECT_EQ(t.program.slots[0].laps, 0);
+    EXPECT_EQ(t.program.slots[0].totalTime, 0);
+    t.runTicks(5000);
+    t.serial.arrive(test::kt1Passing(1001));
+    t.runTicks(10);
+    EXPECT_EQ(t.program.slots[0].laps, 1);
+    EXPECT_GT(t.program.slots[0].totalTime, 0);
+}
+
+TEST_F(Kt2Run, whileTheStartToneIsWaitedForNoTickCommandOrCloseTouchesTheHalfStartedRun) {
+    load();
+    bool sawInProgress = false;
+    t.sound.whileWaiting = [&] {
+        t.sound.whileWaiting = nullptr;
+        sawInProgress = run.inProgress(); // what the close request asks
+        startRun(t.program);
+        stopRun(t.program);
+        t.runTicks(1000);
+        clearRun(t.program);
+    };
+    startRun(t.program);
+    EXPECT_TRUE(sawInProgress) << "a close meanwhile is refused";
+    EXPECT_TRUE(run.countdown);
+    EXPECT_FALSE(run.running);
+    EXPECT_EQ(run.countdownStartMs, t.clock.tickMs()) << "the countdown starts after the tone";
+    EXPECT_EQ(t.sound.count("sons/nokia-sms.wav"), 1);
+    EXPECT_TRUE(t.dialogs.questions.empty()) << "no clear question during the start";
+    EXPECT_TRUE(t.startAndRun());
+}
+
 TEST_F(Kt2Run, stopDuringTheCountdownLeavesTheRunReadyToStart) {
     load();
     startRun(t.program);
