@@ -40,6 +40,8 @@ public:
     void setHeatImage(int itemCode, bool withResults) override;
 
     void startTick();
+    // A race opened outside the menus (an interrupted run taken back): its tree and the board.
+    void showRace(const TreeItems& tree);
     // One tick of the program: never run inside another one.
     void tickOnce();
 
