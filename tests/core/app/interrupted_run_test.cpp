@@ -3,17 +3,14 @@
 #include "core/app/interrupted_run.h"
 
 #include "core/app/startup.h"
-#include "core/race/heat_composition_section.h"
 #include "core/race/heat_section.h"
 #include "core/race/heat_storage.h"
-#include "core/race/participants_section.h"
-#include "core/race/race_header.h"
 #include "core/race/replay_comparison.h"
 #include "core/race/section_file.h"
-#include "core/race/starting_grids_section.h"
 #include "core/race/working_race_file.h"
 #include "core/timing/journal_files.h"
 #include "core/timing/run_engine.h"
+#include "support/one_heat_race.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -25,30 +22,6 @@ namespace {
 
 using test::TestProgram;
 
-void prepareRace(Program& p) {
-    const std::string file = p.path(kWorkingRaceFile);
-    ASSERT_TRUE(createWorkingRaceFile(file));
-    RaceHeader header = newRaceHeader();
-    header.categories[0].name = "Touring";
-    header.categories[0].participants = 4;
-    header.categories[0].rounds = 1;
-    header.categories[0].heatsPerRound = 1;
-    SectionFile f(file);
-    ASSERT_EQ(writeRaceHeader(f, header), WriteStatus::Written);
-    ParticipantTable participants;
-    HeatComposition composition;
-    composition.driversPerHeat = 4;
-    composition.rounds = 1;
-    for (int i = 0; i < 4; ++i) {
-        participants[std::size_t(i)].name = "Driver " + std::to_string(i + 1);
-        participants[std::size_t(i)].transponder = "00" + std::to_string(1001 + i);
-        composition.places[std::size_t(i)] = participants[std::size_t(i)].name.view();
-    }
-    ASSERT_EQ(writeParticipants(f, 1, participants), WriteStatus::Written);
-    ASSERT_EQ(writeHeatComposition(f, 1, composition), WriteStatus::Written);
-    ASSERT_EQ(writeStartingGrids(f, 1, defaultStartingGrids(0, 4, 1)), WriteStatus::Written);
-}
-
 struct InterruptedRun : ::testing::Test {
     TestProgram t;
     CarSlots timed; // the board when the program went away
@@ -58,7 +31,7 @@ struct InterruptedRun : ::testing::Test {
     void SetUp() override {
         Program& p = t.program;
         openDayJournal(p);
-        prepareRace(p);
+        ASSERT_TRUE(test::writeOneHeatRace(p.path(kWorkingRaceFile), 4));
         t.connectKt2();
         loadQualifyingHeat(p, 1, 1, 1);
         ASSERT_TRUE(p.loaded.loaded());
