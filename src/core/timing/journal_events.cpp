@@ -65,6 +65,10 @@ void journalDecoderBytes(Program& p, const std::uint8_t* bytes, const std::int64
                      std::string_view(reinterpret_cast<const char*>(payload), size));
 }
 
+void journalSession(Program& p) {
+    p.journal.append(JournalType::Session, stampNow(p), {}, true);
+}
+
 void journalPortReset(Program& p) {
     p.journal.append(JournalType::PortReset, stampNow(p), {});
 }
@@ -105,7 +109,9 @@ void journalRunStop(Program& p) {
 }
 
 void journalRunClear(Program& p) {
-    p.journal.append(JournalType::Clear, stampNow(p), {}, true);
+    Payload out;
+    out.field(p.loaded.sectionTitle.view());
+    p.journal.append(JournalType::Clear, stampNow(p), out.view(), true);
 }
 
 void journalRunCommit(Program& p) {

@@ -12,6 +12,8 @@ struct Program;
 // What one read took from the decoder, with the bytes' arrival stamps.
 void journalDecoderBytes(Program& p, const std::uint8_t* bytes, const std::int64_t* stamps,
                          int count);
+// The program started and opened its journal.
+void journalSession(Program& p);
 // The port was opened or closed: the unread bytes were dropped with it.
 void journalPortReset(Program& p);
 // The run's time base is fixed (after the countdown): its identity, settings and cars.

@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/common/text_file.h"
+#include "core/timing/journal_events.h"
 
 #include <algorithm>
 #include <chrono>
@@ -53,7 +54,8 @@ void openDayJournal(Program& p) {
     std::error_code ec;
     fs::create_directories(folder, ec);
     removeOldJournals(folder, today, kJournalKeptDays);
-    p.journal.open(p.path(dayJournalName(today)));
+    if (p.journal.open(p.path(dayJournalName(today))))
+        journalSession(p);
 }
 
 void removeOldJournals(const std::string& folder, const LocalDateTime& today, int keptDays) {

@@ -25,7 +25,7 @@ std::uint32_t recordCheck(std::string_view covered) {
 }
 
 bool knownType(char type) {
-    for (const char t : {'B', 'S', 'G', 'M', 'P', 'C', 'K', 'E', 'D', 'R'}) {
+    for (const char t : {'B', 'S', 'G', 'M', 'P', 'C', 'K', 'E', 'D', 'R', 'O'}) {
         if (type == t)
             return true;
     }

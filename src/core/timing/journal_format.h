@@ -30,6 +30,7 @@ enum class JournalType : std::uint8_t {
     Edit = 'E',      // a result corrected on the board
     Declined = 'D',  // the director chose not to take back an interrupted run
     PortReset = 'R', // the port was opened or closed: bytes received and not decoded are gone
+    Session = 'O',   // the program started: what follows belongs to no run of before
 };
 
 struct JournalRecord {

@@ -180,6 +180,7 @@ bool replayRecord(Program& p, ReplayWorld& world, const JournalRecord& r, bool& 
     case JournalType::Commit:
     case JournalType::Start:
     case JournalType::Declined:
+    case JournalType::Session:
         return true;
     }
     return true;

@@ -54,14 +54,26 @@ bool plausible(const JournalRunStart& s) {
            s.settings.circuitIndex <= 20;
 }
 
-// A correction goes to the latest run of its section, even one committed long before: the
-// director may load a stored heat again to correct it.
-void attachEdit(std::vector<JournalRun>& runs, const JournalRecord& r) {
+void markEnd(JournalRun& run, JournalType type) {
+    if (type == JournalType::Stop && run.end == JournalRunEnd::Open)
+        run.end = JournalRunEnd::Stopped;
+    else if (type == JournalType::Clear)
+        run.end = JournalRunEnd::Cleared;
+    else if (type == JournalType::Commit)
+        run.end = JournalRunEnd::Committed;
+}
+
+// A correction goes to the latest run of its section, even one committed long before (the
+// director may load a stored heat again to correct it); so do the commit and the clear of a
+// run taken back after a crash.
+void attachToLatestOfSection(std::vector<JournalRun>& runs, const JournalRecord& r) {
     const std::string_view section = FieldReader(r.payload).text();
     for (auto run = runs.rbegin(); run != runs.rend(); ++run) {
         if (run->start.sectionTitle == section) {
-            if (run->end != JournalRunEnd::Cleared)
+            if (run->end != JournalRunEnd::Cleared) {
                 run->records.push_back(r);
+                markEnd(*run, r.type);
+            }
             return;
         }
     }
@@ -112,21 +124,24 @@ std::vector<JournalRun> journalRuns(const std::vector<JournalRecord>& records) {
             }
             continue;
         }
-        if (r.type == JournalType::Edit) {
-            attachEdit(runs, r);
+        if (r.type == JournalType::Session) {
+            inRun = false;
             continue;
         }
-        if (!inRun)
+        if (r.type == JournalType::Edit) {
+            attachToLatestOfSection(runs, r);
             continue;
+        }
+        if (!inRun) {
+            // A run taken back after a crash is committed or cleared in a later session.
+            if (r.type == JournalType::Commit || r.type == JournalType::Clear)
+                attachToLatestOfSection(runs, r);
+            continue;
+        }
         JournalRun& run = runs.back();
         run.records.push_back(r);
         run.lastStamp = r.stamp;
-        if (r.type == JournalType::Stop && run.end == JournalRunEnd::Open)
-            run.end = JournalRunEnd::Stopped;
-        else if (r.type == JournalType::Clear)
-            run.end = JournalRunEnd::Cleared;
-        else if (r.type == JournalType::Commit)
-            run.end = JournalRunEnd::Committed;
+        markEnd(run, r.type);
         inRun = run.end != JournalRunEnd::Cleared && run.end != JournalRunEnd::Committed;
     }
     return runs;
