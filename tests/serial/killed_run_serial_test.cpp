@@ -6,8 +6,8 @@
 #include "serial_rig.h"
 
 #include "core/app/interrupted_run.h"
-#include "core/app/tick.h"
 #include "core/app/startup.h"
+#include "core/app/tick.h"
 #include "core/race/heat_section.h"
 #include "core/race/heat_storage.h"
 #include "core/race/section_file.h"

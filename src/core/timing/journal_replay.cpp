@@ -152,38 +152,38 @@ void replayEdit(Program& p, const JournalRecord& r) {
         editResultField(p, edit, field, edit.values[std::size_t(field)]);
 }
 
-// False when the record ends the replay.
-bool replayRecord(Program& p, ReplayWorld& world, const JournalRecord& r, bool& sound) {
+enum class Step { Next, End, Damaged };
+
+Step replayRecord(Program& p, ReplayWorld& world, const JournalRecord& r) {
     world.now = r.stamp;
     switch (r.type) {
     case JournalType::Bytes:
-        sound = replayBytes(p, r);
-        return sound;
+        return replayBytes(p, r) ? Step::Next : Step::Damaged;
     case JournalType::PortReset:
         p.link.rx.clear();
-        return true;
+        return Step::Next;
     case JournalType::Go:
         replayClock(p, world, r);
-        return true;
+        return Step::Next;
     case JournalType::Manual:
         replayManual(p, r);
-        return true;
+        return Step::Next;
     case JournalType::Stop:
         stopRun(p);
-        return true;
+        return Step::Next;
     case JournalType::Edit:
         replayEdit(p, r);
-        return true;
+        return Step::Next;
     case JournalType::Clear:
         clearRunResults(p);
-        return false;
+        return Step::End;
     case JournalType::Commit:
     case JournalType::Start:
     case JournalType::Declined:
     case JournalType::Session:
-        return true;
+        return Step::Next;
     }
-    return true;
+    return Step::Next;
 }
 
 } // namespace
@@ -196,11 +196,10 @@ bool replayRun(const JournalRun& journalRun, ReplayedRun& out) {
     world.date = journalRun.start.at;
     auto p = std::make_unique<Program>(Platform{world, world, world, world, world}, scratch.path);
     applyStart(*p, journalRun.start);
-    bool sound = true;
-    for (const JournalRecord& r : journalRun.records) {
-        if (!replayRecord(*p, world, r, sound))
-            break;
-    }
+    Step step = Step::Next;
+    for (auto r = journalRun.records.begin(); r != journalRun.records.end() && step == Step::Next;
+         ++r)
+        step = replayRecord(*p, world, *r);
     if (p->run.inProgress())
         stopRun(*p);
     out.run = p->run;
@@ -208,7 +207,7 @@ bool replayRun(const JournalRun& journalRun, ReplayedRun& out) {
     out.entries = p->entries;
     out.entryCount = p->entryCount;
     out.rows = p->rows;
-    return sound;
+    return step != Step::Damaged;
 }
 
 } // namespace racedesk

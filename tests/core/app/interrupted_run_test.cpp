@@ -15,6 +15,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <memory>
 
 namespace racedesk {
@@ -115,6 +116,42 @@ TEST_F(InterruptedRun, declinedNothingChangesAndTheQuestionIsNotAskedAgain) {
     std::unique_ptr<Program> again = restart();
     EXPECT_FALSE(offerInterruptedRun(*again, tree));
     EXPECT_EQ(t.dialogs.questions.size(), 1u);
+}
+
+// After the meeting, a stored heat that was changed by hand no longer matches what the decoder
+// said: the replay lists each difference.
+TEST_F(InterruptedRun, theReplayListsEveryDifferenceBetweenTheDecoderAndTheStoredHeat) {
+    std::unique_ptr<Program> p = restart();
+    TreeItems tree;
+    ASSERT_TRUE(offerInterruptedRun(*p, tree));
+    commitHeat(*p);
+    p->journal.flush();
+    {
+        SectionFile file(p->path(kWorkingRaceFile));
+        StoredRun stored;
+        ASSERT_TRUE(readStoredRun(file, "Cat\xE9gorie1M1S1", stored));
+        stored.cars[1].laps = 5;
+        stored.cars[1].bestLap += 100;
+        ASSERT_EQ(writeStoredRun(file, "Cat\xE9gorie1M1S1", 4, stored), WriteStatus::Written);
+    }
+    const std::vector<JournalRun> runs = journalRuns(recentJournalRecords(p->path(kJournalFolder)));
+    ASSERT_EQ(runs.size(), 1u);
+    EXPECT_EQ(runs[0].end, JournalRunEnd::Committed);
+    const ReplayComparison comparison = compareWithRaceFile(runs, p->path(kWorkingRaceFile));
+    EXPECT_EQ(comparison.runsCompared, 1);
+    EXPECT_EQ(comparison.runsDiffering, 1);
+    ASSERT_EQ(comparison.lines.size(), 2u);
+    EXPECT_NE(comparison.lines[0].find("car 2 Driver 2: laps 6, stored 5"), std::string::npos)
+        << comparison.lines[0];
+    EXPECT_NE(comparison.lines[1].find("car 2 Driver 2: best lap"), std::string::npos)
+        << comparison.lines[1];
+
+    ReplayedRun replayed;
+    ASSERT_TRUE(replayRun(runs[0], replayed));
+    const std::string text = replayedRunText(runs[0], replayed);
+    EXPECT_NE(text.find("(committed)"), std::string::npos) << text;
+    EXPECT_NE(text.find("Driver 4"), std::string::npos) << text;
+    EXPECT_EQ(std::count(text.begin(), text.end(), '\n'), 5) << "a title and four cars";
 }
 
 TEST(InterruptedRunNone, withoutAJournalNothingIsAsked) {
