@@ -1,5 +1,6 @@
 #include "gui/application.h"
 
+#include "core/app/interrupted_run.h"
 #include "core/app/startup.h"
 #include "core/timing/link_supervision.h"
 
@@ -31,6 +32,9 @@ Application::Application(const AppPaths& paths)
 
 void Application::start() {
     window_->showMaximized();
+    TreeItems tree;
+    if (offerInterruptedRun(program_, tree))
+        window_->showRace(tree);
     startDecoderLink(program_);
     window_->startTick();
 }

@@ -377,8 +377,11 @@ void MainWindow::startNewRace() {
 
 void MainWindow::loadRaceFile() {
     TreeItems tree;
-    if (!loadRace(program_, tree))
-        return;
+    if (loadRace(program_, tree))
+        showRace(tree);
+}
+
+void MainWindow::showRace(const TreeItems& tree) {
     raceTree_->show(tree);
     resetBoard();
 }

@@ -41,6 +41,8 @@ public:
     void scanChanged() override;
 
     void startTick();
+    // A race opened outside the menus (an interrupted run taken back): its tree and the board.
+    void showRace(const TreeItems& tree);
     // One tick of the program: never run inside another one.
     void tickOnce();
 

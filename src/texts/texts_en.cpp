@@ -26,6 +26,10 @@ const char* textUtf8(Text id) {
     case Text::ClearQuestion:
         return "Are you sure you want to clear the results of the current run?\n"
                "The data will be definitively lost.";
+    case Text::InterruptedRunQuestion:
+        return "The heat %s was interrupted at %02d:%02d:%02d: resume it?";
+    case Text::ErrInterruptedRun:
+        return "Error: the interrupted heat could not be taken back from the file\n%s";
     case Text::ErrDetailedResultsFile:
         return "Error: Detailed results file not found";
     case Text::ErrCircuitsDatabase:

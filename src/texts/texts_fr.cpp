@@ -26,6 +26,10 @@ const char* textUtf8(Text id) {
     case Text::ClearQuestion:
         return "Etes vous sûr de vouloir effacer les résultats de la série?\n"
                "Les données seront définitivement perdues";
+    case Text::InterruptedRunQuestion:
+        return "La série %s a été interrompue à %02d:%02d:%02d : la reprendre ?";
+    case Text::ErrInterruptedRun:
+        return "Erreur: la série interrompue n'a pas pu être reprise depuis le fichier\n%s";
     case Text::ErrDetailedResultsFile:
         return "Erreur: impossible d'ouvrir le fichier Résultats détaillés";
     case Text::ErrCircuitsDatabase:

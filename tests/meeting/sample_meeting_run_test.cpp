@@ -6,11 +6,13 @@
 #include "core/race/heat_section.h"
 #include "core/race/qualifying_parameters_section.h"
 #include "core/race/race_header.h"
+#include "core/race/replay_comparison.h"
 #include "core/race/section_titles.h"
 #include "core/race/tree_codes.h"
 #include "core/race/working_race_file.h"
 #include "core/timing/board_layout.h"
 #include "core/timing/interface_settings.h"
+#include "core/timing/journal_files.h"
 #include "core/timing/link_supervision.h"
 #include "gui/board_widget.h"
 #include "gui/main_window.h"
@@ -40,6 +42,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <cstdio>
 #include <map>
 #include <memory>
 #include <string>
@@ -528,6 +531,18 @@ TEST_F(SampleMeetingRun, aCategoryQualifiesRunsItsFinalsAndPrintsItsClassificati
     EXPECT_EQ(readFinalState(race, finalTitle(kCategory, 1, true)), 2);
     EXPECT_EQ(readFinalState(race, finaleTitle(kCategory)), 1);
     EXPECT_TRUE(dialogs.messages.empty()) << dialogs.messages.front().text;
+
+    // Every heat timed again from the decoder journal equals its stored section.
+    program.journal.flush();
+    const std::vector<JournalRun> runs =
+        journalRuns(recentJournalRecords(program.path(kJournalFolder)));
+    const ReplayComparison comparison = compareWithRaceFile(runs, raceFile());
+    EXPECT_EQ(comparison.runsCompared, kRounds * kHeats);
+    EXPECT_EQ(comparison.runsDiffering, 0);
+    EXPECT_TRUE(comparison.lines.empty()) << comparison.lines.front();
+    const std::string journal = folder.read(dayJournalName(clock.localNow()));
+    std::printf("decoder journal: %zu bytes for %d heats of %d cars\n", journal.size(),
+                kRounds * kHeats, kCars / kHeats);
 }
 
 } // namespace

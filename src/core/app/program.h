@@ -13,6 +13,7 @@
 #include "core/settings/display_settings.h"
 #include "core/timing/board_painter.h"
 #include "core/timing/car_slot.h"
+#include "core/timing/decoder_journal.h"
 #include "core/timing/decoder_link.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_session.h"
@@ -51,6 +52,7 @@ struct Program {
     ParticipantTable participants;
 
     DecoderLink link;
+    DecoderJournal journal; // closed until start-up opens the day's journal
     RunSession run;
     CarSlots slots;
     RankEntries entries;

@@ -6,6 +6,7 @@
 #include "core/databases/transponder_packs.h"
 #include "core/race/working_race_file.h"
 #include "core/settings/display_settings.h"
+#include "core/timing/journal_files.h"
 #include "core/timing/run_engine.h"
 #include "core/timing/sound_settings.h"
 
@@ -24,6 +25,7 @@ void startUp(Program& p) {
         p.showError(tx(Text::ErrDisplaySettings));
     emptySlots(p.slots);
     setRunDefaults(p.run);
+    openDayJournal(p);
 }
 
 } // namespace racedesk

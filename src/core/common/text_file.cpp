@@ -1,6 +1,7 @@
 #include "core/common/text_file.h"
 
 #include <cstdio>
+#include <fcntl.h>
 #include <unistd.h>
 
 namespace racedesk {
@@ -28,10 +29,22 @@ bool replaceWholeFile(const std::string& path, std::string_view contents) {
     ok = std::fflush(f) == 0 && ok;
     ok = ::fsync(::fileno(f)) == 0 && ok;
     ok = std::fclose(f) == 0 && ok;
-    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0)
+    if (ok && std::rename(temporary.c_str(), path.c_str()) == 0) {
+        syncFolderOf(path);
         return true;
+    }
     std::remove(temporary.c_str());
     return false;
+}
+
+void syncFolderOf(const std::string& path) {
+    const std::size_t slash = path.rfind('/');
+    const std::string folder = slash == std::string::npos ? "." : path.substr(0, slash + 1);
+    const int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0)
+        return;
+    ::fsync(fd);
+    ::close(fd);
 }
 
 std::string joinPath(const std::string& dir, std::string_view name) {

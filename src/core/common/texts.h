@@ -21,6 +21,8 @@ enum class Text {
 
     // Run engine
     ClearQuestion,
+    InterruptedRunQuestion,
+    ErrInterruptedRun,
     ErrDetailedResultsFile,
     ErrCircuitsDatabase,
     DurationLaps,

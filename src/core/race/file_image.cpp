@@ -63,7 +63,8 @@ bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
             break;
         done += std::size_t(n);
     }
-    if (done == bytes.size())
+    // The journal goes only once the write it guards is on disk.
+    if (done == bytes.size() && ::fdatasync(fd_) == 0)
         removeJournal(path_);
     // A mapping shows the new bytes by itself as long as the file did not grow.
     if (mapped_ == nullptr || offset + done > size_) {

@@ -16,6 +16,7 @@
 #include "core/race/working_race_file.h"
 #include "core/race/write_report.h"
 #include "core/timing/frequency_conflict.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_engine.h"
 #include "core/timing/transponder_modes.h"
@@ -226,6 +227,7 @@ void commitHeat(Program& p) {
     setHeatFlag(flags, l.category, l.round, l.heat, holds);
     reportWrite(p, writeHeatFlags(file, flags), kHeatFlagsTitleNotFound);
     l.holdsResults = holds;
+    journalRunCommit(p);
 }
 
 void retakeParticipantDetails(Program& p) {

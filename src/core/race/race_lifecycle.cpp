@@ -115,6 +115,21 @@ bool newRace(Program& p, TreeItems& tree) {
     return true;
 }
 
+bool reopenCrashCopy(Program& p, const std::string& userRaceFile, TreeItems& tree) {
+    std::string race;
+    if (!readWholeFile(p.path(kCrashCopyFile), race) ||
+        !replaceWholeFile(p.path(kWorkingRaceFile), race))
+        return false;
+    p.userRaceFile = userRaceFile;
+    if (userRaceFile.empty())
+        p.io.screen.setRaceTitle(tx(Text::WindowTitle), false);
+    else
+        showTitled(p);
+    forgetRace(p);
+    tree = readLoadedRace(p);
+    return true;
+}
+
 bool loadRace(Program& p, TreeItems& tree) {
     const std::string chosen =
         p.io.dialogs.chooseOpenFile(tx(Text::RaceFileFilter), "*.race", p.workDir);

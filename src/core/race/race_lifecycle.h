@@ -34,4 +34,9 @@ bool newRace(Program& p, TreeItems& tree);
 // file that cannot be read or copied (reported). The current race then stays as it was.
 bool loadRace(Program& p, TreeItems& tree);
 
+// After a crash: the crash copy, the race the program was working on when it went away, made
+// the working race file again, with `userRaceFile` as its own file (empty: untitled). Gives its
+// tree, or false when the crash copy cannot be read or copied (the race then stays as it is).
+bool reopenCrashCopy(Program& p, const std::string& userRaceFile, TreeItems& tree);
+
 } // namespace racedesk

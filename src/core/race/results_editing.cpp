@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/common/race_time.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/ranking.h"
 
 #include <algorithm>
@@ -181,6 +182,7 @@ int editResultField(Program& p, ResultsEdit& edit, int field, int value) {
             storeInSlot(s, edit.values, field);
     }
     showValues(row, edit.values);
+    journalResultEdit(p, edit.row, field, edit.values);
     p.run.ready = false;
     p.io.screen.invalidate(BoardArea::Rows);
     return kept;

@@ -1,5 +1,6 @@
 #include "core/race/write_journal.h"
 
+#include "core/common/checksum.h"
 #include "core/common/text_file.h"
 
 #include <cstdint>
@@ -27,16 +28,6 @@ std::uint64_t numberAt(std::string_view in, std::size_t at) {
     return value;
 }
 
-// FNV-1a over everything before the checksum: a journal cut anywhere fails it.
-std::uint64_t checksum(std::string_view bytes) {
-    std::uint64_t hash = 14695981039346656037ULL;
-    for (const char c : bytes) {
-        hash ^= static_cast<unsigned char>(c);
-        hash *= 1099511628211ULL;
-    }
-    return hash;
-}
-
 bool writeAll(int fd, std::string_view bytes, std::size_t offset, bool positioned) {
     std::size_t done = 0;
     while (done < bytes.size()) {
@@ -58,7 +49,7 @@ bool parseJournal(std::string_view journal, std::size_t& offset, std::string_vie
     if (size != journal.size() - kHead - kTail)
         return false;
     const std::size_t end = journal.size() - kTail;
-    if (checksum(journal.substr(0, end)) != numberAt(journal, end))
+    if (fnv1a64(journal.substr(0, end)) != numberAt(journal, end))
         return false;
     offset = std::size_t(numberAt(journal, kMagic.size()));
     bytes = journal.substr(kHead, std::size_t(size));
@@ -76,13 +67,17 @@ bool writeJournal(const std::string& path, std::size_t offset, std::string_view 
     putNumber(journal, offset);
     putNumber(journal, bytes.size());
     journal.append(bytes);
-    putNumber(journal, checksum(journal));
+    putNumber(journal, fnv1a64(journal));
     const int fd =
         ::open(journalPath(path).c_str(), O_WRONLY | O_CREAT | O_TRUNC | O_CLOEXEC, 0644);
     if (fd < 0)
         return false;
-    const bool written = writeAll(fd, journal, 0, false);
-    return ::close(fd) == 0 && written;
+    // On disk before the write in place begins, or a power cut could leave neither.
+    const bool written = writeAll(fd, journal, 0, false) && ::fdatasync(fd) == 0;
+    if (::close(fd) != 0 || !written)
+        return false;
+    syncFolderOf(journalPath(path));
+    return true;
 }
 
 void removeJournal(const std::string& path) {

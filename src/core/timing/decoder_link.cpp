@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/common/texts.h"
+#include "core/timing/journal_events.h"
 
 namespace racedesk {
 namespace {
@@ -20,6 +21,7 @@ std::int64_t elapsedMs(Program& p, std::int64_t since) {
 
 bool openDecoderPort(Program& p, const char* portName) {
     p.link.rx.clear();
+    journalPortReset(p);
     return p.io.serial.open(portName);
 }
 
@@ -31,14 +33,17 @@ int readDecoder(Program& p) {
     ReceiveBuffer& rx = p.link.rx;
     const int n =
         p.io.serial.read(rx.bytes.data() + rx.count, rx.stamps.data() + rx.count, rx.room());
-    if (n > 0)
-        rx.count += n;
-    return n > 0 ? n : 0;
+    if (n <= 0)
+        return 0;
+    journalDecoderBytes(p, rx.bytes.data() + rx.count, rx.stamps.data() + rx.count, n);
+    rx.count += n;
+    return n;
 }
 
 bool closeDecoderPort(Program& p) {
     p.io.serial.close();
     p.link.rx.clear();
+    journalPortReset(p);
     return true;
 }
 

@@ -4,6 +4,7 @@
 #include "core/common/texts.h"
 #include "core/race/detail_results_file.h"
 #include "core/timing/decoder_link.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/ranking.h"
 #include "core/timing/sounds.h"
 
@@ -90,6 +91,8 @@ Text endRuleLabel(const RunSession& run) {
     return Text::KeyEndLapsFinishLap;
 }
 
+} // namespace
+
 void buildRunHeader(Program& p) {
     const LocalDateTime d = p.io.clock.localNow();
     char text[160];
@@ -99,8 +102,7 @@ void buildRunHeader(Program& p) {
     p.run.header = text;
 }
 
-// The start at the signal, or by the first car whose passing was at 'offset'.
-void startNow(Program& p, std::int64_t offset) {
+void startRunClock(Program& p, std::int64_t offset) {
     RunSession& run = p.run;
     playStartSignal(p);
     run.runClockStartMs = now(p);
@@ -108,6 +110,7 @@ void startNow(Program& p, std::int64_t offset) {
     // measured from it, and the passings that follow are too.
     if (offset == 0)
         p.link.timeBase.counter = p.io.clock.counter();
+    journalRunClock(p, offset);
     run.countdown = false;
     run.waitingFirstCar = false;
     run.running = true;
@@ -120,6 +123,8 @@ void startNow(Program& p, std::int64_t offset) {
         p.rows[std::size_t(i)].totalTime = "00:00.000";
     p.io.screen.invalidate(BoardArea::Whole);
 }
+
+namespace {
 
 bool anyOtherCarFinished(const CarSlots& slots, const CarSlot& self) {
     for (const CarSlot& s : slots) {
@@ -205,17 +210,6 @@ bool matchesUnfinishedSlot(const Program& p, const Passing& passing) {
     return false;
 }
 
-void processPassings(Program& p, const DecodeOutput& out) {
-    for (int i = 0; i < out.count; ++i) {
-        const Passing& passing = out.passings[std::size_t(i)];
-        if (passing.timeMs < 0)
-            continue;
-        if (p.run.waitingFirstCar && matchesUnfinishedSlot(p, passing))
-            startNow(p, passing.timeMs);
-        processPassing(p, passing);
-    }
-}
-
 void endRules(Program& p, std::int64_t remainingMs) {
     const RunSession& run = p.run;
     const bool timeUp = remainingMs < 1000;
@@ -257,6 +251,17 @@ void startRestPeriod(Program& p) {
 }
 
 } // namespace
+
+void processPassings(Program& p, const DecodeOutput& out) {
+    for (int i = 0; i < out.count; ++i) {
+        const Passing& passing = out.passings[std::size_t(i)];
+        if (passing.timeMs < 0)
+            continue;
+        if (p.run.waitingFirstCar && matchesUnfinishedSlot(p, passing))
+            startRunClock(p, passing.timeMs);
+        processPassing(p, passing);
+    }
+}
 
 void setRunDefaults(RunSession& run) {
     run.ranking = RankingMode::LapsThenTime;
@@ -314,6 +319,7 @@ void clearRun(Program& p) {
 }
 
 void clearRunResults(Program& p) {
+    journalRunClear(p);
     prepareRun(p);
     if (!writeDetailResults(p.path(kDetailResultsFile), p.run.ranking, p.slots))
         p.showError(tx(Text::ErrDetailedResultsFile));
@@ -384,6 +390,7 @@ void stopRun(Program& p) {
     p.link.resetOutstanding = false;
     if (run.running) {
         run.running = false;
+        journalRunStop(p);
         playStopSignal(p);
         for (CarSlot& s : p.slots)
             s.finished = true;
@@ -402,12 +409,21 @@ void stopRun(Program& p) {
 void manualPassing(Program& p, int carNumber) {
     if (carNumber < 1 || carNumber > kCarCount)
         return;
+    const std::int64_t hostMs = hostPassingTime(p);
+    if (p.run.waitingFirstCar || p.run.running)
+        journalManualPassing(p, carNumber, hostMs);
+    manualPassingAt(p, carNumber, hostMs);
+}
+
+void manualPassingAt(Program& p, int carNumber, std::int64_t hostMs) {
+    if (carNumber < 1 || carNumber > kCarCount)
+        return;
     const int index = carNumber - 1;
     if (p.run.waitingFirstCar && !p.slots[std::size_t(index)].finished)
-        startNow(p, hostPassingTime(p));
+        startRunClock(p, hostMs);
     if (!p.run.running || p.slots[std::size_t(index)].finished)
         return;
-    carPassing(p, index, hostPassingTime(p) - p.run.startOffset, true);
+    carPassing(p, index, hostMs - p.run.startOffset, true);
 }
 
 void processPassing(Program& p, const Passing& passing) {
@@ -524,11 +540,12 @@ void tickCountdown(Program& p) {
         setCountdownText(run, 0);
         setDurationText(run);
         buildRunHeader(p);
+        journalRunStart(p);
         p.io.screen.invalidate(BoardArea::Countdown);
         p.io.screen.invalidate(BoardArea::Header);
     }
     if (run.startMode != StartMode::FirstCar) {
-        startNow(p, 0);
+        startRunClock(p, 0);
         return;
     }
     run.waitingFirstCar = true;

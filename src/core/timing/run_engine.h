@@ -1,6 +1,7 @@
 #pragma once
 #include "core/databases/circuits.h"
 #include "core/timing/car_slot.h"
+#include "core/timing/decoder_protocol.h"
 #include "core/timing/passing.h"
 #include "core/timing/run_session.h"
 
@@ -24,6 +25,16 @@ void clearRun(Program& p);
 void startRun(Program& p);
 void stopRun(Program& p);
 void manualPassing(Program& p, int carNumber);
+// The manual passing of a car at `hostMs`, milliseconds of the host clock since the time base:
+// what the button does, and what a replay of the journal does with its record.
+void manualPassingAt(Program& p, int carNumber, std::int64_t hostMs);
+// The run's summary line ("Durée ... - Départ ..."), dated now.
+void buildRunHeader(Program& p);
+// The run clock starts, at the signal (offset 0, the time base taken now) or by the first car
+// whose passing was at `offset`.
+void startRunClock(Program& p, std::int64_t offset);
+// Decoded passings while the run waits for its first car or is in progress.
+void processPassings(Program& p, const DecodeOutput& out);
 
 // Makes the run ready from its slots: no laps, clocks at zero, the rows rebuilt.
 void prepareRun(Program& p);
