@@ -170,14 +170,21 @@ void writeOneSection(const std::string& path, const std::vector<Section>& sectio
     SectionFile file(path);
     fuzz::expect(file.write(chosen->title, units, content) == WriteStatus::Written,
                  "a found section could not be written");
-    std::string expected = old.substr(0, start) + area;
-    if (end == old.size() || area.size() <= end - start) {
-        if (start + area.size() < old.size())
-            expected += old.substr(start + area.size());
-    } else {
-        expected += old.substr(end);
-    }
-    fuzz::expectSame(expected, file.contents(), "bytes outside the written area");
+    // In place, the area as composed or, where the old area's rest would start a section of
+    // its own, filled to the old area's end; otherwise the file rewritten with it enlarged.
+    const auto inPlace = [&](const std::string& written) {
+        std::string bytes = old.substr(0, start) + written;
+        if (start + written.size() < old.size())
+            bytes += old.substr(start + written.size());
+        return bytes;
+    };
+    const std::string_view after = file.contents();
+    if (end == old.size() || area.size() <= end - start)
+        fuzz::expect(after == inPlace(area) || after == inPlace(filledArea(area, end - start)),
+                     "bytes outside the written area changed");
+    else
+        fuzz::expectSame(old.substr(0, start) + area + old.substr(end), after,
+                         "bytes outside the enlarged area");
     for (const Found& f : before) {
         const std::optional<std::string_view> body = file.body(f.title);
         fuzz::expect(body.has_value(), "a section was lost by writing another");

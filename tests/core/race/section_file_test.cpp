@@ -262,6 +262,31 @@ TEST(SectionFile, aTitleLineInsideTheAreaBeforeItIsNeverTakenForASection) {
     }
 }
 
+// A shorter area written where a damaged file holds a title line inside the old one: the
+// old bytes left past the new area would start a section of their own and hide the real one.
+TEST(SectionFile, aShorterAreaNeverLeavesATitleLineOfTheOldOneStartingASection) {
+    struct Case {
+        std::string oldBody;
+        int units;
+        std::string content;
+    };
+    // The new area ends just before an empty line and the title line, or it ends with an
+    // empty line of its own just before the title line.
+    const Case cases[] = {{"abc\t\r\nx\t\r\n" + kCat + "1B\t\r\n1\t\r\n", 3, "1\t1\t1\t"},
+                          {"abc\t\r\n" + kCat + "1B\t\r\n1\t\r\n", 1, "1\t\r\n"}};
+    const std::string real = sectionBytes(kCat + "1B", "real\t\r\n");
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        folder.write("r.race", "9\t\r\n" + sectionBytes("PisteCourse", c.oldBody) + real);
+        SectionFile file(folder.file("r.race"));
+        ASSERT_EQ(file.body(kCat + "1B").value(), "real\t\r\n");
+        ASSERT_EQ(file.write("PisteCourse", c.units, c.content), WriteStatus::Written);
+        EXPECT_EQ(file.body(kCat + "1B").value(), "real\t\r\n") << c.oldBody;
+        EXPECT_TRUE(folder.read("r.race").ends_with(real));
+        EXPECT_TRUE(file.body("PisteCourse").value().starts_with(c.content));
+    }
+}
+
 // Another program cutting the file while it is open (a copy over it from a pulled stick):
 // what was read stays readable, where a mapping of the file would fault on the lost pages.
 TEST_F(SectionFileTest, aFileCutShortWhileOpenLeavesWhatWasReadIntact) {
