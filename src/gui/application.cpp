@@ -1,6 +1,7 @@
 #include "gui/application.h"
 
 #include "core/app/interrupted_run.h"
+#include "core/app/share_folder.h"
 #include "core/app/startup.h"
 #include "core/timing/link_supervision.h"
 
@@ -12,7 +13,8 @@ namespace racedesk {
 
 AppPaths defaultAppPaths() {
     AppPaths paths;
-    paths.share = QDir(QCoreApplication::applicationDirPath() + "/../share").absolutePath();
+    paths.share = QString::fromStdString(
+        shareFolderFor(QCoreApplication::applicationDirPath().toStdString()));
     QString data = qEnvironmentVariable("XDG_DATA_HOME");
     if (data.isEmpty())
         data = QDir::homePath() + "/.local/share";
@@ -20,9 +22,10 @@ AppPaths defaultAppPaths() {
     return paths;
 }
 
-Application::Application(const AppPaths& paths)
+Application::Application(const AppPaths& paths, Dialogs* messages)
     : paths_(paths), serial_(paths.working.toStdString()), sound_(paths.working),
-      program_(Platform{clock_, serial_, sound_, dialogs_, screen_}, paths.working.toStdString()) {
+      program_(Platform{clock_, serial_, sound_, messages ? *messages : dialogs_, screen_},
+               paths.working.toStdString()) {
     startUp(program_);
     window_ =
         std::make_unique<MainWindow>(program_, AppFolders{paths.working, paths.share + "/icons"});

@@ -19,14 +19,15 @@ struct AppPaths {
     QString working; // the user's working folder
 };
 
-// The installation's share folder beside the program, and the working folder under
+// The installation's share folder found from the program's own folder, and the working folder under
 // $XDG_DATA_HOME (by default ~/.local/share) named "Tarvolin Racedesk".
 AppPaths defaultAppPaths();
 
 // The whole program on the real platform: made in the order of the start-up.
 class Application {
 public:
-    explicit Application(const AppPaths& paths);
+    // 'messages', when given, receives the program's messages instead of message boxes.
+    explicit Application(const AppPaths& paths, Dialogs* messages = nullptr);
 
     Program& program() { return program_; }
     MainWindow& window() { return *window_; }

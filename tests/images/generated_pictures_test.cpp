@@ -52,6 +52,9 @@ std::vector<ExpectedPicture> bitmaps() {
 
 std::vector<ExpectedPicture> icons() {
     std::vector<ExpectedPicture> list = {{"racedesk.png", false, 64, 64, std::nullopt}};
+    for (const int side : {48, 128, 256})
+        list.push_back(
+            {"racedesk-" + std::to_string(side) + ".png", false, side, side, std::nullopt});
     for (const char* name : {"start", "stop", "clear", "results", "print", "new_race", "save",
                              "quit", "circuits", "clubs", "drivers", "frequencies", "transponders",
                              "planning", "sounds", "display", "interface", "checked"})
@@ -139,6 +142,7 @@ TEST_P(GeneratedPicture, hasTheFormatItsReadersExpect) {
 std::string testName(const ::testing::TestParamInfo<ExpectedPicture>& info) {
     std::string name = info.param.name;
     std::replace(name.begin(), name.end(), '.', '_');
+    std::replace(name.begin(), name.end(), '-', '_');
     return name;
 }
 

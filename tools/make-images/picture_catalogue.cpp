@@ -42,6 +42,10 @@ std::vector<Picture> bitmaps() {
 std::vector<Picture> icons() {
     return {
         icon("racedesk.png", 64, drawAppMark),
+        // The desktop's sizes of the application icon, installed into the hicolor theme.
+        icon("racedesk-48.png", 48, drawAppMark),
+        icon("racedesk-128.png", 128, drawAppMark),
+        icon("racedesk-256.png", 256, drawAppMark),
         icon("start.png", 32, drawStart),
         icon("stop.png", 32, drawStop),
         icon("clear.png", 32, drawClear),

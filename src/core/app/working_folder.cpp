@@ -131,7 +131,7 @@ void installSettings(Installation& in, SpokenLanguage language) {
     });
     writeIfMissing(in, kInterfaceSettingsFile, [](const std::string& path) {
         InterfaceSettings settings;
-        settings.portName = "COM1";
+        settings.portName = kDefaultPort;
         settings.connected = 0;
         settings.type = kTypeKt1;
         return writeInterfaceSettings(path, settings);

@@ -1,8 +1,6 @@
 #include "core/databases/circuits.h"
 
-#include "core/common/field_reader.h"
-#include "core/common/text_file.h"
-#include "core/common/field_writer.h"
+#include "core/databases/record_file.h"
 
 namespace racedesk {
 
@@ -12,9 +10,10 @@ bool readCircuits(const std::string& path, CircuitTable& table) {
     std::string contents;
     if (!readWholeFile(path, contents))
         return false;
-    FieldReader reader(contents);
-    for (int i = 0; i < kCircuitCount && !reader.atEnd(); ++i) {
+    RecordLines lines(contents);
+    for (int i = 0; i < kCircuitCount && !lines.atEnd(); ++i) {
         CircuitRecord& c = table[std::size_t(i)];
+        FieldReader reader(lines.nextNamed());
         reader.text(c.name);
         reader.text(c.length);
         reader.text(c.recordText);
@@ -24,7 +23,6 @@ bool readCircuits(const std::string& path, CircuitTable& table) {
         reader.text(c.protectionTime);
         reader.text(c.town);
         reader.text(c.picture);
-        reader.skipLine();
     }
     return true;
 }

@@ -1,8 +1,6 @@
 #include "core/databases/frequencies.h"
 
-#include "core/common/field_reader.h"
-#include "core/common/field_writer.h"
-#include "core/common/text_file.h"
+#include "core/databases/record_file.h"
 
 namespace racedesk {
 
@@ -15,11 +13,14 @@ bool readFrequencies(const std::string& path, FrequencyTable& table) {
     std::string contents;
     if (!readWholeFile(path, contents))
         return false;
-    FieldReader in(contents);
+    // An empty line is no frequency: read as one, it would end the list and the next save
+    // would lose every frequency after it.
+    RecordLines lines(contents);
     for (FrequencyEntry& entry : table) {
-        if (in.atEnd())
-            break;
-        entry.frequency = in.line();
+        std::string_view line;
+        while (line.empty() && !lines.atEnd())
+            line = lines.next();
+        entry.frequency = line;
     }
     return true;
 }

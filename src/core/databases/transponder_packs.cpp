@@ -1,8 +1,6 @@
 #include "core/databases/transponder_packs.h"
 
-#include "core/common/field_reader.h"
-#include "core/common/text_file.h"
-#include "core/common/field_writer.h"
+#include "core/databases/record_file.h"
 
 namespace racedesk {
 
@@ -11,13 +9,14 @@ bool readTransponderPacks(const std::string& path, TransponderPackTable& table) 
     std::string contents;
     if (!readWholeFile(path, contents))
         return false;
-    FieldReader reader(contents);
-    for (int i = 0; i < kPackCount && !reader.atEnd(); ++i) {
+    // Every pack has its line, an empty one too: a pack is known by its place.
+    RecordLines lines(contents);
+    for (int i = 0; i < kPackCount && !lines.atEnd(); ++i) {
         TransponderPack& pack = table[std::size_t(i)];
+        FieldReader reader(lines.next());
         reader.text(pack.name);
         for (auto& transponder : pack.transponders)
             reader.text(transponder);
-        reader.skipLine();
     }
     return true;
 }

@@ -106,7 +106,8 @@ bool someRoundPartlyRun(Program& p, int category, int heats) {
 }
 
 int tableRows(const CompositionDialog& d) {
-    return d.heats * d.composition.driversPerHeat;
+    // A last heat whose places would run past the 220 (a hand-edited N) ends with them.
+    return std::min(d.heats * d.composition.driversPerHeat, kCompositionPlaces);
 }
 
 int scrollRange(const CompositionDialog& d) {

@@ -3,6 +3,7 @@
 #include "core/common/field_reader.h"
 #include "core/common/field_writer.h"
 #include "core/common/text_file.h"
+#include "core/race/section_reading.h"
 
 #include <algorithm>
 
@@ -31,26 +32,24 @@ bool readDetailResults(const std::string& path, RankingMode& mode, CarSlots& slo
     std::string contents;
     if (!readWholeFile(path, contents))
         return false;
-    FieldReader in(contents);
-    parseKey(in.text(), mode);
-    in.skipLine();
+    FieldReader lines(contents);
+    parseKey(FieldReader(lines.line()).text(), mode);
     for (CarSlot& s : slots) {
-        if (in.atEnd())
+        if (lines.atEnd())
             continue;
+        // Each line on its own: a line cut short never takes the next line's fields.
+        FieldReader in(lines.line());
         in.text(s.name);
         int n = 0;
-        if (!in.atLineEnd())
-            in.integer(n);
+        in.integer(n);
         s.passings = std::clamp(n, 0, kLapTableSize - 1);
-        // A line cut short keeps the times it has: the next line's fields are not taken.
+        // Only the times read count: a damaged time ends the car's passings there.
         for (int j = 1; j <= s.passings; ++j) {
-            if (in.atLineEnd()) {
+            if (!readTime(in, s.cumulativeTimes[std::size_t(j)])) {
                 s.passings = j - 1;
                 break;
             }
-            in.integer(s.cumulativeTimes[std::size_t(j)]);
         }
-        in.skipLine();
     }
     return true;
 }

@@ -2,15 +2,14 @@
 
 #include "core/race/write_journal.h"
 
-#include <cstring>
 #include <fcntl.h>
-#include <sys/mman.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 namespace racedesk {
 namespace {
 
+// False when the file turns out shorter than it was a moment before: cut while being read.
 bool readAll(int fd, std::string& out, std::size_t size) {
     out.resize(size);
     std::size_t done = 0;
@@ -33,23 +32,17 @@ bool FileImage::open(const std::string& path) {
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0)
         return false;
-    if (view())
+    if (readBytes())
         return true;
     close();
     return false;
 }
 
 void FileImage::close() {
-    unview();
+    bytes_.clear();
     if (fd_ >= 0)
         ::close(fd_);
     fd_ = -1;
-}
-
-std::string_view FileImage::bytes() const {
-    if (mapped_ != nullptr)
-        return {static_cast<const char*>(mapped_), size_};
-    return copy_;
 }
 
 bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
@@ -64,38 +57,25 @@ bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
         done += std::size_t(n);
     }
     // The journal goes only once the write it guards is on disk.
-    if (done == bytes.size() && ::fdatasync(fd_) == 0)
+    if (done == bytes.size() && ::fdatasync(fd_) == 0) {
         removeJournal(path_);
-    // A mapping shows the new bytes by itself as long as the file did not grow.
-    if (mapped_ == nullptr || offset + done > size_) {
-        unview();
-        if (!view())
-            return false;
+        if (bytes_.size() < offset + done)
+            bytes_.resize(offset + done);
+        bytes_.replace(offset, done, bytes);
+        return true;
     }
-    return done == bytes.size();
+    // What reached the file is not known: the copy is read again.
+    readBytes();
+    return false;
 }
 
-bool FileImage::view() {
+bool FileImage::readBytes() {
     struct stat st {};
-    if (::fstat(fd_, &st) != 0 || st.st_size < 0)
+    if (::fstat(fd_, &st) != 0 || st.st_size < 0) {
+        bytes_.clear();
         return false;
-    size_ = std::size_t(st.st_size);
-    if (size_ == 0)
-        return true;
-    void* m = ::mmap(nullptr, size_, PROT_READ, MAP_SHARED, fd_, 0);
-    if (m != MAP_FAILED) {
-        mapped_ = m;
-        return true;
     }
-    return readAll(fd_, copy_, size_);
-}
-
-void FileImage::unview() {
-    if (mapped_ != nullptr)
-        ::munmap(mapped_, size_);
-    mapped_ = nullptr;
-    size_ = 0;
-    copy_.clear();
+    return readAll(fd_, bytes_, std::size_t(st.st_size));
 }
 
 } // namespace racedesk

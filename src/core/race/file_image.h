@@ -5,13 +5,12 @@
 
 namespace racedesk {
 
-// A file opened for reading and writing, with a view of all its bytes. The view is a
-// read-only mapping of the file, so looking through a large file neither reads it byte by
-// byte nor copies it; writes go to the file with positioned writes and the view follows them.
+// A file opened for reading and writing, with a copy of all its bytes read at once; writes go
+// to the file with positioned writes and to the copy. A copy rather than a mapping: another
+// process cutting the file short while it is read (a copy from a pulled USB stick) makes a
+// read error here, where a mapping would kill the program on its next look at the lost bytes.
 // Opening first finishes a write in place that a killed process left half done. The file is
-// closed when the image is destroyed. Nothing else may cut the file short while
-// it is open (a mapping past the end of a file faults); the program's own whole-file writes
-// rename a new file over it, which leaves the open one intact.
+// closed when the image is destroyed.
 class FileImage {
 public:
     FileImage() = default;
@@ -25,7 +24,7 @@ public:
     bool isOpen() const { return fd_ >= 0; }
 
     // Valid until the next write or close.
-    std::string_view bytes() const;
+    std::string_view bytes() const { return bytes_; }
 
     // One positioned write; the file grows when the bytes end past its end. The write goes
     // through the file's journal (write_journal.h), so a process killed in its middle leaves
@@ -34,14 +33,11 @@ public:
     bool writeAt(std::size_t offset, std::string_view bytes);
 
 private:
-    bool view();
-    void unview();
+    bool readBytes();
 
     std::string path_;
     int fd_ = -1;
-    void* mapped_ = nullptr;
-    std::size_t size_ = 0;
-    std::string copy_; // the bytes, when the file cannot be mapped
+    std::string bytes_;
 };
 
 } // namespace racedesk

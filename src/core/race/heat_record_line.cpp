@@ -31,11 +31,11 @@ HeatRecordLine parseHeatRecordLine(std::string_view text) {
     in.text(line.name);
     readClamped(in, line.passings, 0, kMaxStoredPassings);
     readClamped(in, line.laps, 0, kMaxStoredLaps);
-    readInteger(in, line.totalTime);
-    readInteger(in, line.lastLap);
-    readInteger(in, line.bestLap);
+    readTime(in, line.totalTime);
+    readTime(in, line.lastLap);
+    readTime(in, line.bestLap);
     for (int j = 0; j <= line.passings; ++j)
-        readInteger(in, line.cumulativeTimes[std::size_t(j)]);
+        readTime(in, line.cumulativeTimes[std::size_t(j)]);
     return line;
 }
 

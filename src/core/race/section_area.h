@@ -20,6 +20,9 @@ constexpr std::size_t areaSize(int units) {
 // enough units more, so the area always ends with its own line end.
 std::string composeArea(int units, std::string_view content);
 
+// The area with as many filler units more, before its final line end, as `room` bytes hold.
+std::string filledArea(std::string_view area, std::size_t room);
+
 // A new section as it lands at the end of a file: an empty line, the title and its tab on a
 // line of their own, then the area.
 void appendSection(std::string& out, std::string_view title, std::string_view area);

@@ -4,10 +4,31 @@
 #include "core/race/section_area.h"
 #include "core/race/section_lines.h"
 
+#include <algorithm>
 #include <charconv>
 #include <utility>
 
 namespace racedesk {
+namespace {
+
+// The old area's bytes past a shorter new one stay there, unread; unless, once the new area
+// ends before them, their first lines would start a section: a title line that a damaged
+// file holds inside the area would then hide the real section further on. The area is then
+// filled to its old end instead.
+bool tailWouldStartSection(std::string_view data, std::size_t start, std::size_t end,
+                           std::string_view area) {
+    const std::size_t tail = start + area.size();
+    if (tail >= end)
+        return false;
+    const std::size_t probeEnd = std::min(end, nextLineStart(data, nextLineStart(data, tail)));
+    std::string probe(area);
+    probe.append(data.substr(tail, probeEnd - tail));
+    const std::size_t first = area.size();
+    return !sectionTitleAt(probe, first).empty() ||
+           !sectionTitleAt(probe, nextLineStart(probe, first)).empty();
+}
+
+} // namespace
 
 SectionFile::SectionFile(std::string path) : path_(std::move(path)) {
     image_.open(path_);
@@ -89,8 +110,11 @@ WriteStatus SectionFile::putArea(std::size_t start, std::string_view area) {
     }
     const std::size_t end = areaEnd(data, start);
     // The last area may grow at the end of the file: nothing follows it.
-    if (end == data.size() || area.size() <= end - start)
+    if (end == data.size() || area.size() <= end - start) {
+        if (tailWouldStartSection(data, start, end, area))
+            return writeAt(start, filledArea(area, end - start));
         return writeAt(start, area);
+    }
     return rewriteWhole(start, end, area);
 }
 

@@ -43,8 +43,8 @@ public:
     // Writes the section's area of `units` filler units with `content` at its start, where
     // the section stands; a section not in the file yet is appended at its end. When the area
     // in the file is larger (written with more units before, or enlarged), what lies beyond
-    // the new area stays there, unread. A title no line can hold (empty, or with a tab or a
-    // line end) is not found, and nothing is written.
+    // the new area stays there, unread. A title that is no section title (section_lines.h)
+    // is not found, and nothing is written.
     WriteStatus write(std::string_view title, int units, std::string_view content);
     // The same for the race header, at the start of the file.
     WriteStatus writeHeader(int units, std::string_view content);

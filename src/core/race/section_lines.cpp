@@ -62,23 +62,31 @@ bool isTitleLine(std::string_view data, std::size_t lineStart) {
     return !field.empty() && tab < data.size() && data[tab] == '\t' && lineEndsAt(data, tab + 1);
 }
 
+std::string_view sectionTitleAt(std::string_view data, std::size_t lineStart) {
+    if (lineStart == 0 || !isTitleLine(data, lineStart) ||
+        !isEmptyLine(data, lineStartOf(data, lineStart - 1)))
+        return {};
+    return titleCandidateAt(data, lineStart);
+}
+
 std::size_t areaEnd(std::string_view data, std::size_t bodyStart) {
     for (std::size_t line = bodyStart; line < data.size(); line = nextLineStart(data, line)) {
-        if (isEmptyLine(data, line) && isTitleLine(data, nextLineStart(data, line)))
+        const std::size_t next = nextLineStart(data, line);
+        if (next < data.size() && !sectionTitleAt(data, next).empty())
             return line;
     }
     return data.size();
 }
 
 bool isValidTitle(std::string_view title) {
-    return !title.empty() && title.find_first_of("\t\r\n") == std::string_view::npos;
+    return couldBeTitle(title) && title.find_first_of("\t\r\n") == std::string_view::npos;
 }
 
 std::optional<std::size_t> scanForTitle(std::string_view data, std::string_view title) {
     if (!isValidTitle(title))
         return std::nullopt;
     for (std::size_t line = 0; line < data.size(); line = nextLineStart(data, line)) {
-        if (firstField(data, line) == title)
+        if (sectionTitleAt(data, line) == title)
             return nextLineStart(data, line);
     }
     return std::nullopt;

@@ -31,15 +31,21 @@ bool isEmptyLine(std::string_view data, std::size_t lineStart);
 // A title line as writers lay it out: one field that could be a title, its tab, the line end.
 bool isTitleLine(std::string_view data, std::size_t lineStart);
 
-// The end of the area whose body starts at `bodyStart`: the empty line that precedes the next
+// The title of the section whose title line starts at `lineStart`, or an empty view. A section
+// starts at a title line that follows an empty line: the one rule by which the title look-up
+// finds a section and an area ends, so that a line the look-up takes never lies inside the
+// area before it, where the next write of that area would overwrite it.
+std::string_view sectionTitleAt(std::string_view data, std::size_t lineStart);
+
+// The end of the area whose body starts at `bodyStart`: the empty line before the next
 // section's title line, or the end of the data when no section follows.
 std::size_t areaEnd(std::string_view data, std::size_t bodyStart);
 
-// A title a line can hold: not empty, no tab, no line end.
+// A title a section can have: one that could be a title, with no tab or line end.
 bool isValidTitle(std::string_view title);
 
-// The body offset of the first line whose first field equals `title`, by a plain scan from
-// the start. TitleIndex answers the same with one pass for many look-ups.
+// The body offset of the first section with this title, by a plain scan from the start.
+// TitleIndex answers the same with one pass for many look-ups.
 std::optional<std::size_t> scanForTitle(std::string_view data, std::string_view title);
 
 } // namespace racedesk

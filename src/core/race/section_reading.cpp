@@ -19,6 +19,14 @@ void readInteger(FieldReader& in, int& value) {
         value = read;
 }
 
+bool readTime(FieldReader& in, RaceTime& time) {
+    int read = 0;
+    if (!in.integer(read))
+        return false;
+    time = std::clamp(read, 0, kNoTime);
+    return true;
+}
+
 void readClamped(FieldReader& in, int& value, int low, int high) {
     int read = 0;
     if (in.integer(read))

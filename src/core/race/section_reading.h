@@ -1,5 +1,6 @@
 #pragma once
 #include "core/common/field_reader.h"
+#include "core/common/race_time.h"
 
 #include <string_view>
 
@@ -19,6 +20,11 @@ void readClamped(FieldReader& in, int& value, int low, int high);
 
 // An integer field; `value` keeps what it held when no number stands there.
 void readInteger(FieldReader& in, int& value);
+
+// A stored time: from the start (0) to the no-time value, the range a run produces, so that
+// the gaps and lap times made of two of them never overflow. False, and `time` as it was,
+// when no number stands there.
+bool readTime(FieldReader& in, RaceTime& time);
 
 // A keyword field; `value` keeps what it held when the text is not one of its keys.
 template <typename Choice> void readKey(FieldReader& in, Choice& value) {

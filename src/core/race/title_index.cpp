@@ -18,7 +18,7 @@ std::optional<std::size_t> TitleIndex::scanOnFor(std::string_view title) {
     while (scanned_ < data_.size()) {
         const std::size_t line = scanned_;
         scanned_ = nextLineStart(data_, line);
-        const std::string_view field = titleCandidateAt(data_, line);
+        const std::string_view field = sectionTitleAt(data_, line);
         if (field.empty())
             continue;
         const bool added =
@@ -40,9 +40,9 @@ void TitleIndex::changedFrom(std::string_view data, std::size_t offset) {
 void TitleIndex::rewrittenInPlace(std::string_view data, std::size_t from, std::size_t to) {
     data_ = data;
     const std::size_t cut = lineStartOf(data_, from);
-    // The line after the rewritten bytes is looked at too: whether it starts a line may
-    // have changed with them.
-    const std::size_t stop = nextLineStart(data_, to);
+    // The two lines after the rewritten bytes are looked at too: whether the first starts a
+    // line, and whether it is the empty line a section title follows, may have changed.
+    const std::size_t stop = nextLineStart(data_, nextLineStart(data_, to));
     if (scanned_ <= cut)
         return;
     // A title line rewritten (only in a damaged file: writers rewrite bodies) may leave its
@@ -54,7 +54,7 @@ void TitleIndex::rewrittenInPlace(std::string_view data, std::size_t from, std::
         return changedFrom(data, from);
     for (std::size_t line = cut; line < stop;) {
         const std::size_t next = nextLineStart(data_, line);
-        const std::string_view field = titleCandidateAt(data_, line);
+        const std::string_view field = sectionTitleAt(data_, line);
         if (!field.empty()) {
             // A title now on a rewritten line comes before any later line holding it.
             const auto [entry, added] =

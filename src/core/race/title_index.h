@@ -8,8 +8,8 @@
 
 namespace racedesk {
 
-// Finds sections by title: the first line of the file whose first field equals the title,
-// byte for byte, is the title line, and the body starts on the next line.
+// Finds sections by title: the first section title line (section_lines.h) that holds the
+// title, byte for byte, and the body starts on the next line.
 // Lines are scanned from the start once, only as far as the titles asked for require, and
 // every first field on the way that could be a title is remembered; so the several look-ups
 // of one operation cost one pass over the file, not one pass each.

@@ -3,6 +3,7 @@
 #include "core/common/field_reader.h"
 #include "core/common/field_writer.h"
 #include "core/common/text_file.h"
+#include "core/race/section_reading.h"
 
 #include <algorithm>
 
@@ -35,7 +36,7 @@ void readPassings(std::string_view line, DriverResult& result) {
         return;
     laps = std::clamp(laps, 0, kLapTableSize - 1);
     int read = 0;
-    while (read <= laps && reader.integer(result.times[std::size_t(read)]))
+    while (read <= laps && readTime(reader, result.times[std::size_t(read)]))
         ++read;
     result.laps = std::max(0, read - 1);
 }

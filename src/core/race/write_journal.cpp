@@ -6,6 +6,7 @@
 #include <cstdint>
 #include <cstdio>
 #include <fcntl.h>
+#include <sys/stat.h>
 #include <unistd.h>
 
 namespace racedesk {
@@ -96,8 +97,12 @@ void finishInterruptedWrite(const std::string& path) {
             removeJournal(path); // the file it was written for is gone
             return;
         }
-        const bool written = writeAll(fd, bytes, offset, true);
-        if (::close(fd) != 0 || !written)
+        // A write in place starts within the file or at its end: a journal whose write
+        // starts past it was not written for this file and would leave a hole of zeros.
+        struct stat st {};
+        const bool fits = ::fstat(fd, &st) == 0 && offset <= std::size_t(st.st_size);
+        const bool written = fits && writeAll(fd, bytes, offset, true);
+        if (::close(fd) != 0 || (fits && !written))
             return;
     }
     removeJournal(path);

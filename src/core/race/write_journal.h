@@ -18,8 +18,8 @@ std::string journalPath(const std::string& path);
 bool writeJournal(const std::string& path, std::size_t offset, std::string_view bytes);
 void removeJournal(const std::string& path);
 // Makes again the write a whole journal holds and removes the journal; drops a journal cut
-// short. Nothing when there is none. A journal whose write fails again is kept for the next
-// opening.
+// short, and one whose write would start past the end of the file. Nothing when there is none. A
+// journal whose write fails again is kept for the next opening.
 void finishInterruptedWrite(const std::string& path);
 
 } // namespace racedesk

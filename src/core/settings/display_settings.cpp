@@ -3,6 +3,12 @@
 #include "core/common/field_reader.h"
 #include "core/common/text_builder.h"
 #include "core/common/text_file.h"
+#include "core/settings/display_dialog_rules.h"
+
+#include <algorithm>
+#include <charconv>
+#include <cstdint>
+#include <span>
 
 namespace racedesk {
 namespace {
@@ -27,6 +33,21 @@ void readNumbers(FieldReader& reader, std::array<T, N>& values, Set set) {
     }
 }
 
+// Colours are unsigned 32-bit values: written as such, and read so whether a file holds them
+// that way or as the signed numbers another writer made of them (-16777216 for 0xFF000000).
+void readColours(FieldReader& reader, std::span<Colour> colours) {
+    for (Colour& c : colours) {
+        const std::string_view t = reader.token();
+        std::int64_t n = 0;
+        const auto [end, error] = std::from_chars(t.data(), t.data() + t.size(), n);
+        if (error == std::errc{} && end != t.data())
+            c = Colour(std::uint64_t(n));
+    }
+}
+
+// The most a font weight can be; the lightest is 0.
+constexpr int kHeaviestWeight = 1000;
+
 FontSpec font(const char* face, int height, int weight, bool italic = false) {
     FontSpec f;
     f.face = face;
@@ -49,15 +70,20 @@ bool readDisplaySettings(const std::string& path, DisplaySettings& s) {
     reader.skipLine();
     for (FontSpec& f : s.fonts)
         reader.text(f.face);
-    readNumbers(reader, s.fonts, [](FontSpec& f, int n) { f.height = n; });
-    readNumbers(reader, s.fonts, [](FontSpec& f, int n) { f.weight = n; });
+    // Heights and widths within what the dialog lets a user choose: the board scales them.
+    readNumbers(reader, s.fonts, [&s](FontSpec& f, int n) {
+        f.height = std::max(0, clampedFontHeight(int(&f - s.fonts.data()), n));
+    });
+    readNumbers(reader, s.fonts,
+                [](FontSpec& f, int n) { f.weight = std::clamp(n, 0, kHeaviestWeight); });
     readNumbers(reader, s.fonts, [](FontSpec& f, int n) { f.italic = n != 0; });
     readNumbers(reader, s.fonts, [](FontSpec& f, int n) { f.underline = n != 0; });
     readNumbers(reader, s.fonts, [](FontSpec& f, int n) { f.strikeOut = n != 0; });
-    readNumbers(reader, s.fontColours, [](Colour& c, int n) { c = Colour(n); });
-    readNumbers(reader, s.colours, [](Colour& c, int n) { c = Colour(n); });
-    readNumbers(reader, s.columnWidths, [](int& w, int n) { w = n; });
-    readNumbers(reader, s.customColours, [](Colour& c, int n) { c = Colour(n); });
+    readColours(reader, s.fontColours);
+    readColours(reader, s.colours);
+    readNumbers(reader, s.columnWidths,
+                [](int& w, int n) { w = std::clamp(n, 0, kMaxColumnWidth); });
+    readColours(reader, s.customColours);
     return true;
 }
 

@@ -12,16 +12,19 @@ bool readInterfaceSettings(const std::string& path, InterfaceSettings& settings)
     if (!readWholeFile(path, contents))
         return false;
     FieldReader reader(contents);
-    reader.token(settings.portName);
-    reader.scanInteger(settings.connected);
-    reader.token(settings.type);
+    reader.text(settings.portName);
+    if (settings.portName.empty())
+        settings.portName = kDefaultPort;
+    reader.integer(settings.connected);
+    reader.text(settings.type);
     return true;
 }
 
 bool writeInterfaceSettings(const std::string& path, const InterfaceSettings& settings) {
     char line[64];
-    std::snprintf(line, sizeof line, "%s\t%d\t%s\r\n", settings.portName.c_str(),
-                  settings.connected, settings.type.c_str());
+    const char* port = settings.portName.empty() ? kDefaultPort : settings.portName.c_str();
+    std::snprintf(line, sizeof line, "%s\t%d\t%s\r\n", port, settings.connected,
+                  settings.type.c_str());
     return replaceWholeFile(path, line);
 }
 

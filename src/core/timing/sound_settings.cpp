@@ -74,9 +74,11 @@ bool readSoundSettings(const std::string& path, SoundSettings& settings) {
     std::string contents;
     if (!readWholeFile(path, contents))
         return false;
+    // One key a line, each in its own place: a damaged or empty key never moves the keys
+    // after it up onto the wrong settings.
     FieldReader reader(contents);
     for (auto& key : settings.keys)
-        reader.token(key);
+        FieldReader(reader.line()).token(key);
     return true;
 }
 

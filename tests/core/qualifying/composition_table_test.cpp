@@ -143,5 +143,22 @@ TEST_F(CompositionTable, conflictingFirstFrequenciesAreRedAndTheOthersNever) {
     EXPECT_EQ(c.find("F2-0")->colour, kBlack);
 }
 
+TEST_F(CompositionTable, aHandEditedLastHeatPastThe220PlacesEndsWithThem) {
+    makeRace(drivers(3), 19, 1);
+    HeatComposition composition = fileComposition();
+    for (int place = 200; place < kCompositionPlaces; ++place)
+        composition.places[std::size_t(place)] = "Late " + std::to_string(place);
+    SectionFile f(file());
+    ASSERT_EQ(writeHeatComposition(f, 1, composition), WriteStatus::Written);
+
+    CompositionDialog d = openCompositionDialog(p, 1);
+    ASSERT_EQ(d.heats, 12) << "220 places of 19 make 12 heats, the last one short";
+    EXPECT_EQ(tableRows(d), kCompositionPlaces);
+    scrollTo(d, scrollRange(d));
+    const RecordingCanvas c = paint(d);
+    EXPECT_NE(c.find("Late 219"), nullptr) << "the last place is the last row";
+    EXPECT_EQ(arrows(c, kDownArrow).size(), 19u) << "no row below the last place";
+}
+
 } // namespace
 } // namespace racedesk

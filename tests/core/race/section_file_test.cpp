@@ -6,6 +6,7 @@
 
 #include <gtest/gtest.h>
 #include <sys/stat.h>
+#include <unistd.h>
 
 namespace racedesk {
 namespace {
@@ -228,6 +229,78 @@ TEST_F(SectionFileTest, titleThatNoLineCanHoldIsRefusedWithoutWriting) {
     EXPECT_EQ(file.write(kCat + "1\tA", 2, "x\t"), WriteStatus::TitleNotFound);
     EXPECT_EQ(file.write("", 2, "x\t"), WriteStatus::TitleNotFound);
     EXPECT_EQ(read(), start);
+}
+
+// Title lines a hand edit or a damaged copy left without the empty line before them, without
+// their tab, or with more after it: each lies inside the area before it. The look-up takes
+// none of them, so the next write of the area before, which may fill its whole area, never
+// destroys a section the look-up had found; every whole section keeps its bytes.
+TEST(SectionFile, aTitleLineInsideTheAreaBeforeItIsNeverTakenForASection) {
+    const std::string parameters = kCat + "1QualifsParam\xE8tres";
+    const std::string classification = kCat + "1M1Classement";
+    const std::string track = "PisteCourse";
+    for (const std::string& damaged :
+         {classification + "\t\r\n", classification + "\r\n", classification + "\tx\t\r\n"}) {
+        test::TempFolder folder;
+        const std::string trackSection =
+            sectionBytes(track, "Grand Prix\t\r\n" + units(2) + "\r\n");
+        const std::string before = "9\t\r\n" +
+                                   sectionBytes(parameters, "3\t\r\n" + units(1) + "\r\n") +
+                                   damaged + "5\t\r\n" + units(4) + "\r\n" + trackSection;
+        folder.write("r.race", before);
+        SectionFile file(folder.file("r.race"));
+        EXPECT_FALSE(file.body(classification)) << damaged;
+        ASSERT_EQ(file.write(parameters, 1, "4\t"), WriteStatus::Written);
+        ASSERT_EQ(file.write(classification, 3, "7\t8\t"), WriteStatus::Written);
+        EXPECT_EQ(file.body(classification).value(), "7\t8\t1\t\r\n");
+        EXPECT_EQ(file.body(track).value(), "Grand Prix\t\r\n" + units(2) + "\r\n");
+        ASSERT_EQ(file.write(parameters, 12, "4\t"), WriteStatus::Written) << "fills its area";
+        EXPECT_EQ(file.body(classification).value(), "7\t8\t1\t\r\n")
+            << "the classification written is still there";
+        const std::string after = folder.read("r.race");
+        EXPECT_NE(after.find(trackSection), std::string::npos);
+    }
+}
+
+// A shorter area written where a damaged file holds a title line inside the old one: the
+// old bytes left past the new area would start a section of their own and hide the real one.
+TEST(SectionFile, aShorterAreaNeverLeavesATitleLineOfTheOldOneStartingASection) {
+    struct Case {
+        std::string oldBody;
+        int units;
+        std::string content;
+    };
+    // The new area ends just before an empty line and the title line, or it ends with an
+    // empty line of its own just before the title line.
+    const Case cases[] = {{"abc\t\r\nx\t\r\n" + kCat + "1B\t\r\n1\t\r\n", 3, "1\t1\t1\t"},
+                          {"abc\t\r\n" + kCat + "1B\t\r\n1\t\r\n", 1, "1\t\r\n"}};
+    const std::string real = sectionBytes(kCat + "1B", "real\t\r\n");
+    for (const Case& c : cases) {
+        test::TempFolder folder;
+        folder.write("r.race", "9\t\r\n" + sectionBytes("PisteCourse", c.oldBody) + real);
+        SectionFile file(folder.file("r.race"));
+        ASSERT_EQ(file.body(kCat + "1B").value(), "real\t\r\n");
+        ASSERT_EQ(file.write("PisteCourse", c.units, c.content), WriteStatus::Written);
+        EXPECT_EQ(file.body(kCat + "1B").value(), "real\t\r\n") << c.oldBody;
+        EXPECT_TRUE(folder.read("r.race").ends_with(real));
+        EXPECT_TRUE(file.body("PisteCourse").value().starts_with(c.content));
+    }
+}
+
+// Another program cutting the file while it is open (a copy over it from a pulled stick):
+// what was read stays readable, where a mapping of the file would fault on the lost pages.
+TEST_F(SectionFileTest, aFileCutShortWhileOpenLeavesWhatWasReadIntact) {
+    std::string big = start;
+    for (int i = 0; i < 200; ++i)
+        big += sectionBytes(kCat + "1M1S" + std::to_string(i), units(100) + "\r\n");
+    folder.write("r.race", big);
+    SectionFile file(path());
+    ASSERT_TRUE(file.isOpen());
+    ASSERT_EQ(::truncate(path().c_str(), 0), 0);
+    const std::optional<std::string_view> last = file.body(kCat + "1M1S199");
+    ASSERT_TRUE(last);
+    EXPECT_EQ(*last, units(100) + "\r\n");
+    EXPECT_EQ(file.contents().size(), big.size());
 }
 
 TEST(SectionFile, missingFileIsAFileErrorForEveryOperation) {

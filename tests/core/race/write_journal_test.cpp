@@ -37,6 +37,16 @@ TEST_F(InterruptedWrite, aWriteFinishedButNotYetForgottenIsMadeAgainHarmlessly) 
     EXPECT_FALSE(journalLeft());
 }
 
+TEST_F(InterruptedWrite, aWholeJournalWhoseWriteStartsPastTheEndIsDropped) {
+    ASSERT_TRUE(writeJournal(path(), 1'000'000'000, "XXXX")); // no writer appends past the end
+    finishInterruptedWrite(path());
+    EXPECT_EQ(folder.read("r.race"), "AAAA\r\nBBBB\r\nCCCC\r\n") << "no hole of zeros";
+    EXPECT_FALSE(journalLeft());
+    ASSERT_TRUE(writeJournal(path(), 18, "DDDD\r\n")); // at the end: an append
+    finishInterruptedWrite(path());
+    EXPECT_EQ(folder.read("r.race"), "AAAA\r\nBBBB\r\nCCCC\r\nDDDD\r\n");
+}
+
 TEST_F(InterruptedWrite, aJournalCutShortIsDroppedAndTheFileStaysAsBefore) {
     ASSERT_TRUE(writeJournal(path(), 6, "XXXX"));
     const std::string whole = journal();
@@ -60,7 +70,7 @@ TEST_F(InterruptedWrite, aDamagedJournalIsNeverWrittenIntoTheFile) {
 TEST_F(InterruptedWrite, aSectionWriteLeavesNoJournalBehind) {
     SectionFile file(path());
     ASSERT_TRUE(file.isOpen());
-    EXPECT_EQ(file.write("Titre", 2, "1\t\r\n"), WriteStatus::Written);
+    EXPECT_EQ(file.write("PisteCourse", 2, "1\t\r\n"), WriteStatus::Written);
     EXPECT_FALSE(journalLeft());
 }
 

@@ -140,5 +140,27 @@ TEST(DetailResultsFile, aCutLineKeepsItsOwnTimesAndAMissingFileIsReported) {
     EXPECT_EQ((*read)[1].name.view(), "(NA)") << "nothing is left of the file read before";
 }
 
+TEST(DetailResultsFile, onlyTheTimesReadCountAndEachIsWithinARunsRange) {
+    TempFolder folder;
+    folder.write("odd.res", "CLASSEMENTToursTemps\t\r\nAnna\t3\t21000\tx\t63000\t\r\n"
+                            "Boris\t3\t2147483647\t-2147483647\t5000\t\r\n");
+    RankingMode mode = RankingMode::BestLap;
+    auto read = std::make_unique<CarSlots>();
+    ASSERT_TRUE(readDetailResults(folder.file("odd.res"), mode, *read));
+    EXPECT_EQ((*read)[0].passings, 1) << "the damaged second time ends Anna's passings";
+    EXPECT_EQ((*read)[0].cumulativeTimes[1], 21000);
+    EXPECT_EQ((*read)[1].passings, 3);
+    EXPECT_EQ((*read)[1].cumulativeTimes[1], kNoTime);
+    EXPECT_EQ((*read)[1].cumulativeTimes[2], 0);
+
+    auto results = std::make_unique<DetailedResults>();
+    buildDetailedResults(mode, *read, *results);
+    ASSERT_EQ(results->carCount, 2);
+    const DetailedCar& boris = results->cars[1];
+    EXPECT_EQ(boris.lapTimes[1], kNoTime);
+    EXPECT_EQ(boris.lapTimes[2], -kNoTime) << "the difference of two times in range";
+    EXPECT_EQ(boris.lapTimes[3], 5000);
+}
+
 } // namespace
 } // namespace racedesk

@@ -81,9 +81,50 @@ TEST(DisplaySettingsFile, numbersMaySpanLinesAndFontNamesAreEmptiedFirst) {
     EXPECT_EQ(s.style, 0);
     EXPECT_EQ(s.fonts[0].face.view(), "A");
     EXPECT_EQ(s.fonts[4].face.view(), "");
-    EXPECT_EQ(s.fonts[2].height, 3);
+    EXPECT_EQ(s.fonts[1].height, 2);
+    EXPECT_EQ(s.fonts[2].height, 11) << "the headings are 8 points at least, as in the dialog";
     EXPECT_EQ(s.fonts[11].height, 12);
     EXPECT_EQ(s.fonts[0].weight, 400) << "a cut file leaves the rest as it was";
+}
+
+TEST(DisplaySettingsFile, everyValueIsReadWithinItsRange) {
+    TempFolder folder;
+    DisplaySettings s = sample();
+    s.colours[kFrameLines] = Colour(0xFF000000u); // what a signed writer makes -16777216 of
+    s.fontColours[0] = Colour(0xFFFFFFFFu);
+    ASSERT_TRUE(writeDisplaySettings(folder.file("a.scrn"), s));
+    DisplaySettings back;
+    ASSERT_TRUE(readDisplaySettings(folder.file("a.scrn"), back));
+    expectSame(s, back);
+
+    std::string huge = "1\t\r\n";
+    huge += std::string(12, '\t') + "\r\n";
+    for (int line = 0; line < 5; ++line) {
+        for (int i = 0; i < kFontCount; ++i)
+            huge += line == 0 ? (i % 2 ? "-2147483647\t" : "4000000\t") : "99999999\t";
+        huge += "\r\n";
+    }
+    for (int i = 0; i < kFontCount; ++i)
+        huge += "-16777216\t";
+    huge += "\r\n4294967295\t99999999999999999999\tx\t\r\n";
+    for (int i = 0; i < kColourCount - 3 + kBoardColumnCount; ++i)
+        huge += i % 2 ? "2000000\t" : "-5\t";
+    folder.write("huge.scrn", huge);
+    ASSERT_TRUE(readDisplaySettings(folder.file("huge.scrn"), back));
+    EXPECT_EQ(back.fonts[0].height, 27) << "the heat title at 20 points at most";
+    EXPECT_EQ(back.fonts[1].height, 0);
+    EXPECT_EQ(back.fonts[2].height, 21);
+    EXPECT_EQ(back.fonts[3].height, 0);
+    EXPECT_EQ(back.fonts[4].height, 67) << "a column at 50 points at most";
+    EXPECT_EQ(back.fonts[0].weight, 1000);
+    EXPECT_EQ(back.fontColours[5], Colour(0xFF000000u)) << "-16777216 is black, not white";
+    EXPECT_EQ(back.colours[0], Colour(0xFFFFFFFFu));
+    EXPECT_EQ(back.colours[1], s.colours[1]) << "a number past 64 bits is no colour";
+    EXPECT_EQ(back.colours[2], s.colours[2]);
+    for (int i = 0; i < kBoardColumnCount; ++i) {
+        EXPECT_GE(back.columnWidths[std::size_t(i)], 0);
+        EXPECT_LE(back.columnWidths[std::size_t(i)], kMaxColumnWidth);
+    }
 }
 
 TEST(DisplaySettingsFile, missingFileIsAFailure) {

@@ -117,7 +117,8 @@ TEST_F(OpenButton, noPortChosenFailsToOpen) {
     connectInterface(t.program, state, "");
     EXPECT_EQ(state.connected, 0);
     EXPECT_EQ(state.message, Text::InterfaceOpenFailed);
-    EXPECT_EQ(t.folder.read("RéglagesInterface2.rg"), "\t0\tTarvolin\r\n");
+    EXPECT_EQ(t.folder.read("RéglagesInterface2.rg"), "COM1\t0\tTarvolin\r\n")
+        << "no port name is stored as the default port, never as an empty field";
 }
 
 TEST(InterfaceLight, greenWhenConnectedRedWhenNot) {

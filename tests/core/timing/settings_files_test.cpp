@@ -58,5 +58,39 @@ TEST(InterfaceSettingsFile, unwritableFileIsAFailure) {
     EXPECT_FALSE(writeInterfaceSettings(folder.file("missing/dir/i.rg"), InterfaceSettings{}));
 }
 
+TEST(SoundSettingsFile, aDamagedKeyStaysInItsPlaceAndNeverMovesTheOthersUp) {
+    TempFolder folder;
+    folder.write("s.rg", std::string("SONLANGUEAnglais\r\n\0SONDECOMPTEoui\r\nSONDEPARTnon\r\n"
+                                     "SONPASSAGEoui\r\nSONMEILLEURTOURoui\r\nSONHORLOGEoui\r\n"
+                                     "SONFINCOURSEoui\r\nSONFINVOITUREnon\r\n",
+                                     160));
+    SoundSettings s;
+    ASSERT_TRUE(readSoundSettings(folder.file("s.rg"), s));
+    ASSERT_TRUE(writeSoundSettings(folder.file("s.rg"), s));
+    ASSERT_TRUE(readSoundSettings(folder.file("s.rg"), s));
+    EXPECT_EQ(s.language(), SpokenLanguage::English);
+    EXPECT_FALSE(s.isOn(SoundKey::Countdown)) << "the damaged key alone is lost";
+    EXPECT_FALSE(s.isOn(SoundKey::StartSignal));
+    EXPECT_TRUE(s.isOn(SoundKey::Passing));
+    EXPECT_TRUE(s.isOn(SoundKey::EndSignal));
+    EXPECT_FALSE(s.isOn(SoundKey::EndPerCar));
+}
+
+TEST(InterfaceSettingsFile, anEmptyOrMissingPortNameIsTheDefaultPortNeverTheNextField) {
+    TempFolder folder;
+    folder.write("i.rg", "\t0\tTarvolin\r\n");
+    InterfaceSettings s;
+    ASSERT_TRUE(readInterfaceSettings(folder.file("i.rg"), s));
+    EXPECT_EQ(s.portName.view(), "COM1");
+    EXPECT_EQ(s.connected, 0);
+    EXPECT_EQ(s.type.view(), "Tarvolin");
+
+    // What start-up writes after a missing file: a link that never had a port name.
+    InterfaceSettings none;
+    none.type = "Tarvolin";
+    ASSERT_TRUE(writeInterfaceSettings(folder.file("i.rg"), none));
+    EXPECT_EQ(folder.read("i.rg"), "COM1\t0\tTarvolin\r\n");
+}
+
 } // namespace
 } // namespace racedesk
