@@ -23,12 +23,17 @@ void showStoredRun(Program& p, const StoredRun& stored);
 // The board's rows ranked as the run's ranking mode orders them.
 void rankLoadedRun(Program& p);
 
-// A title of the board from a pattern of the program's texts.
+// A title of the board from a pattern of the program's texts; a text without arguments is
+// taken as it is.
 template <std::size_t N, typename TextId, typename... Args>
 void formatInto(FixedText<N>& field, TextId pattern, Args... args) {
-    char text[256];
-    std::snprintf(text, sizeof text, tx(pattern), args...);
-    field = text;
+    if constexpr (sizeof...(Args) == 0) {
+        field = tx(pattern);
+    } else {
+        char text[256];
+        std::snprintf(text, sizeof text, tx(pattern), args...);
+        field = text;
+    }
 }
 
 } // namespace racedesk
