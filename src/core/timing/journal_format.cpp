@@ -43,7 +43,9 @@ std::size_t composeJournalRecord(JournalType type, std::int64_t stamp, std::stri
     out[0] = std::uint8_t(type);
     putLittle(out + 1, payload.size(), 2);
     putLittle(out + 3, std::uint64_t(stamp), 8);
-    std::memcpy(out + kJournalHeadSize, payload.data(), payload.size());
+    // An empty payload may have no data pointer at all, which memcpy must never be given.
+    if (!payload.empty())
+        std::memcpy(out + kJournalHeadSize, payload.data(), payload.size());
     const std::size_t covered = kJournalHeadSize + payload.size();
     putLittle(out + covered,
               recordCheck(std::string_view(reinterpret_cast<const char*>(out), covered)),

@@ -60,10 +60,10 @@ TEST(InterfaceSettingsFile, unwritableFileIsAFailure) {
 
 TEST(SoundSettingsFile, aDamagedKeyStaysInItsPlaceAndNeverMovesTheOthersUp) {
     TempFolder folder;
-    folder.write("s.rg", std::string("SONLANGUEAnglais\r\n\0SONDECOMPTEoui\r\nSONDEPARTnon\r\n"
-                                     "SONPASSAGEoui\r\nSONMEILLEURTOURoui\r\nSONHORLOGEoui\r\n"
-                                     "SONFINCOURSEoui\r\nSONFINVOITUREnon\r\n",
-                                     160));
+    folder.write("s.rg", std::string("SONLANGUEAnglais\r\n") + '\0' +
+                             "SONDECOMPTEoui\r\nSONDEPARTnon\r\nSONPASSAGEoui\r\n"
+                             "SONMEILLEURTOURoui\r\nSONHORLOGEoui\r\nSONFINCOURSEoui\r\n"
+                             "SONFINVOITUREnon\r\n");
     SoundSettings s;
     ASSERT_TRUE(readSoundSettings(folder.file("s.rg"), s));
     ASSERT_TRUE(writeSoundSettings(folder.file("s.rg"), s));
