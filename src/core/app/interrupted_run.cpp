@@ -3,6 +3,8 @@
 #include "core/app/program.h"
 #include "core/common/cp1252.h"
 #include "core/common/texts.h"
+#include "core/finals/final_storage.h"
+#include "core/finals/finals_levels.h"
 #include "core/race/heat_storage.h"
 #include "core/race/race_lifecycle.h"
 #include "core/race/working_race_file.h"
@@ -56,13 +58,35 @@ void takeRunSettings(RunSession& run, const RunSession& timed) {
     run.maxHoursLapsRun = timed.maxHoursLapsRun;
 }
 
+// The final the run was, or -1 for a qualifying heat.
+int finalIndexOf(const JournalRunStart& s) {
+    for (int i = 0; i < kFinalsCount; ++i) {
+        if (s.sectionTitle == finalRunTitle(s.category, i))
+            return i;
+    }
+    return -1;
+}
+
+bool namesQualifyingHeat(const JournalRunStart& s) {
+    return s.round >= 1 && s.heat >= 1;
+}
+
+void loadRunOf(Program& p, const JournalRunStart& s) {
+    const int finalIndex = finalIndexOf(s);
+    if (finalIndex >= 0)
+        loadFinal(p, s.category, finalIndex);
+    else
+        loadQualifyingHeat(p, s.category, s.round, s.heat);
+}
+
 } // namespace
 
 bool findInterruptedRun(const std::vector<JournalRun>& runs, JournalRun& interrupted) {
     if (runs.empty())
         return false;
     const JournalRun& last = runs.back();
-    if (last.end != JournalRunEnd::Open || last.start.round < 1 || last.start.heat < 1)
+    if (last.end != JournalRunEnd::Open ||
+        (!namesQualifyingHeat(last.start) && finalIndexOf(last.start) < 0))
         return false;
     interrupted = last;
     return true;
@@ -70,7 +94,7 @@ bool findInterruptedRun(const std::vector<JournalRun>& runs, JournalRun& interru
 
 bool restoreInterruptedRun(Program& p, const JournalRun& run) {
     const JournalRunStart& s = run.start;
-    loadQualifyingHeat(p, s.category, s.round, s.heat);
+    loadRunOf(p, s);
     if (!p.loaded.loaded() || p.loaded.sectionTitle != s.sectionTitle.view())
         return false;
     ReplayedRun replayed;

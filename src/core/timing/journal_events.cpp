@@ -128,6 +128,23 @@ void journalResultEdit(Program& p, int row, int field, const std::array<int, 13>
     p.journal.append(JournalType::Edit, stampNow(p), out.view(), true);
 }
 
+void journalTransponder(Program& p, TransponderSource source, std::string_view driver,
+                        std::string_view transponder) {
+    Payload out;
+    out.field(source == TransponderSource::Club ? "club" : "scan").field(driver).field(transponder);
+    p.journal.append(JournalType::Transponder, stampNow(p), out.view(), true);
+}
+
+void journalManualUndo(Program& p) {
+    p.journal.append(JournalType::Undo, stampNow(p), {}, true);
+}
+
+void journalRecoveryWait(Program& p, bool waiting) {
+    Payload out;
+    out.field(waiting ? 1 : 0);
+    p.journal.append(JournalType::Recovery, stampNow(p), out.view());
+}
+
 void journalRunDeclined(Program& p, std::int64_t startStamp) {
     Payload out;
     out.field(startStamp);

@@ -1,6 +1,7 @@
 #pragma once
 #include <array>
 #include <cstdint>
+#include <string_view>
 
 namespace racedesk {
 
@@ -28,6 +29,16 @@ void journalRunCommit(Program& p);
 // A result corrected on the board: the heat's section, the row, the field changed and all the
 // row's fields.
 void journalResultEdit(Program& p, int row, int field, const std::array<int, 13>& values);
+// How a driver came by a transponder other than their own.
+enum class TransponderSource { Club, Scan };
+// The driver of the run took that transponder.
+void journalTransponder(Program& p, TransponderSource source, std::string_view driver,
+                        std::string_view transponder);
+// The last manual passing of the run was taken back.
+void journalManualUndo(Program& p);
+// A recovery of the link waits for the decoder's identify reply (`waiting`), or is over: the
+// reads between the two are decoded as the recovery decodes them.
+void journalRecoveryWait(Program& p, bool waiting);
 // The director chose not to take back the interrupted run that started at `startStamp`.
 void journalRunDeclined(Program& p, std::int64_t startStamp);
 

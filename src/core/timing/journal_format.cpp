@@ -24,10 +24,24 @@ std::uint32_t recordCheck(std::string_view covered) {
     return std::uint32_t(fnv1a64(covered) & 0xFFFFFFFFu);
 }
 
+// A switch without a default, so that a type added to JournalType and not here fails the build.
 bool knownType(char type) {
-    for (const char t : {'B', 'S', 'G', 'M', 'P', 'C', 'K', 'E', 'D', 'R', 'O'}) {
-        if (type == t)
-            return true;
+    switch (JournalType(type)) {
+    case JournalType::Bytes:
+    case JournalType::Start:
+    case JournalType::Go:
+    case JournalType::Manual:
+    case JournalType::Stop:
+    case JournalType::Clear:
+    case JournalType::Commit:
+    case JournalType::Edit:
+    case JournalType::Declined:
+    case JournalType::PortReset:
+    case JournalType::Session:
+    case JournalType::Transponder:
+    case JournalType::Undo:
+    case JournalType::Recovery:
+        return true;
     }
     return false;
 }

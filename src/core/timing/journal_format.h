@@ -20,17 +20,20 @@ inline constexpr std::size_t kJournalMaxRecord =
     kJournalHeadSize + kJournalMaxPayload + kJournalCheckSize;
 
 enum class JournalType : std::uint8_t {
-    Bytes = 'B',     // what one read took from the decoder: segments of (count, stamp, bytes)
-    Start = 'S',     // a run's time base is fixed: its identity, settings and cars
-    Go = 'G',        // the run clock starts: the offset and the time base
-    Manual = 'M',    // a manual passing: the car
-    Stop = 'P',      // the run stops
-    Clear = 'C',     // the run is cleared
-    Commit = 'K',    // the run is stored in its section
-    Edit = 'E',      // a result corrected on the board
-    Declined = 'D',  // the director chose not to take back an interrupted run
-    PortReset = 'R', // the port was opened or closed: bytes received and not decoded are gone
-    Session = 'O',   // the program started: what follows belongs to no run of before
+    Bytes = 'B',       // what one read took from the decoder: segments of (count, stamp, bytes)
+    Start = 'S',       // a run's time base is fixed: its identity, settings and cars
+    Go = 'G',          // the run clock starts: the offset and the time base
+    Manual = 'M',      // a manual passing: the car
+    Stop = 'P',        // the run stops
+    Clear = 'C',       // the run is cleared
+    Commit = 'K',      // the run is stored in its section
+    Edit = 'E',        // a result corrected on the board
+    Declined = 'D',    // the director chose not to take back an interrupted run
+    PortReset = 'R',   // the port was opened or closed: bytes received and not decoded are gone
+    Session = 'O',     // the program started: what follows belongs to no run of before
+    Transponder = 'T', // a driver took a transponder: from the club's pack, or by the scan
+    Undo = 'U',        // the last manual passing was taken back
+    Recovery = 'V',    // a recovery of the decoder link begins waiting (1) or ends (0)
 };
 
 struct JournalRecord {

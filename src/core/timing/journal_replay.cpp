@@ -4,7 +4,9 @@
 #include "core/common/field_reader.h"
 #include "core/race/results_editing.h"
 #include "core/timing/decoder_link.h"
+#include "core/timing/manual_lap_undo.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/transponder_modes.h"
 
 #include <cstdlib>
 #include <filesystem>
@@ -18,6 +20,8 @@ struct ReplayWorld : Clock, SerialPort, SoundPlayer, Dialogs, Screen {
     std::int64_t now = 0;
     std::int64_t frequency = 1;
     LocalDateTime date;
+    // A recovery of the link waits for the identify reply: reads are decoded as it decodes them.
+    bool recoveryWaiting = false;
 
     std::int64_t tickMs() override { return counterMs(0, now, frequency); }
     std::int64_t counter() override { return now; }
@@ -95,7 +99,7 @@ void applyStart(Program& p, const JournalRunStart& s) {
     run.runBestLap = kInitialRunBest;
 }
 
-bool replayBytes(Program& p, const JournalRecord& r) {
+bool replayBytes(Program& p, const ReplayWorld& world, const JournalRecord& r) {
     std::vector<std::uint8_t> bytes;
     std::vector<std::int64_t> stamps;
     if (!parseByteSegments(r.payload, bytes, stamps))
@@ -115,8 +119,10 @@ bool replayBytes(Program& p, const JournalRecord& r) {
         return true;
     }
     auto out = std::make_unique<DecodeOutput>();
-    decodePassings(rx, p.link.kind(), false, p.link.timeBase, *out);
-    processPassings(p, *out);
+    decodePassings(rx, p.link.kind(), world.recoveryWaiting, p.link.timeBase, *out);
+    // While a recovery waits, only a running clock takes passings.
+    if (!world.recoveryWaiting || p.run.running)
+        processPassings(p, *out);
     return true;
 }
 
@@ -140,6 +146,24 @@ void replayManual(Program& p, const JournalRecord& r) {
         manualPassingAt(p, car, hostMs);
 }
 
+void replayTransponder(Program& p, const JournalRecord& r) {
+    FieldReader in(r.payload);
+    in.text();
+    FixedText<40> driver;
+    FixedText<7> transponder;
+    in.text(driver);
+    if (in.atEnd() || driver.empty())
+        return;
+    in.text(transponder);
+    giveTransponder(p, driver.view(), transponder.view());
+}
+
+void replayRecovery(ReplayWorld& world, const JournalRecord& r) {
+    int waiting = 0;
+    if (FieldReader(r.payload).integer(waiting))
+        world.recoveryWaiting = waiting != 0;
+}
+
 void replayEdit(Program& p, const JournalRecord& r) {
     FieldReader in(r.payload);
     ResultsEdit edit;
@@ -158,7 +182,7 @@ Step replayRecord(Program& p, ReplayWorld& world, const JournalRecord& r) {
     world.now = r.stamp;
     switch (r.type) {
     case JournalType::Bytes:
-        return replayBytes(p, r) ? Step::Next : Step::Damaged;
+        return replayBytes(p, world, r) ? Step::Next : Step::Damaged;
     case JournalType::PortReset:
         p.link.rx.clear();
         return Step::Next;
@@ -173,6 +197,15 @@ Step replayRecord(Program& p, ReplayWorld& world, const JournalRecord& r) {
         return Step::Next;
     case JournalType::Edit:
         replayEdit(p, r);
+        return Step::Next;
+    case JournalType::Transponder:
+        replayTransponder(p, r);
+        return Step::Next;
+    case JournalType::Undo:
+        undoLastManualLap(p);
+        return Step::Next;
+    case JournalType::Recovery:
+        replayRecovery(world, r);
         return Step::Next;
     case JournalType::Clear:
         clearRunResults(p);

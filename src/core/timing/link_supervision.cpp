@@ -3,6 +3,7 @@
 #include "core/app/program.h"
 #include "core/common/texts.h"
 #include "core/timing/decoder_link.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/run_engine.h"
 
 #include <cstdio>
@@ -137,7 +138,10 @@ void attemptRecovery(Program& p) {
         return; // silent: tried again in 4.5 s
     link.rx.clear();
     writeDecoder(p, kIdentifyCommand.data(), int(kIdentifyCommand.size()));
-    if (awaitIdentifyReply(p))
+    journalRecoveryWait(p, true);
+    const bool replied = awaitIdentifyReply(p);
+    journalRecoveryWait(p, false);
+    if (replied)
         recoverySucceeded(p);
     else
         recoveryFailed(p);

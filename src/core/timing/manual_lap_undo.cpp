@@ -1,6 +1,7 @@
 #include "core/timing/manual_lap_undo.h"
 
 #include "core/app/program.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/ranking.h"
 #include "core/timing/run_engine.h"
 
@@ -64,6 +65,7 @@ bool undoLastManualLap(Program& p) {
     if (wasLastLap)
         slot.finished = mark.carFinishedBefore;
     p.run.lastManualLap = {};
+    journalManualUndo(p);
     findRunBest(p.slots, p.run.runBestLap);
     rankRun(p.slots, p.run.ranking, p.entryCount, p.entries, p.rows);
     p.io.screen.invalidate(BoardArea::Rows);

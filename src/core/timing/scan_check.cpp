@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/timing/decoder_link.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/run_engine.h"
 
 namespace racedesk {
@@ -171,7 +172,9 @@ void scanPassing(Program& p, const Passing& passing) {
     for (int i = 0; i < kCarCount; ++i) {
         if (scan.marks[std::size_t(i)])
             continue;
-        p.slots[std::size_t(i)].transponder = passing.transponder.view();
+        CarSlot& slot = p.slots[std::size_t(i)];
+        slot.transponder = passing.transponder.view();
+        journalTransponder(p, TransponderSource::Scan, slot.name.view(), slot.transponder.view());
         scan.marks[std::size_t(i)] = true;
         playBeep(p);
         break;

@@ -3,6 +3,7 @@
 #include "core/app/program.h"
 #include "core/common/text_builder.h"
 #include "core/common/texts.h"
+#include "core/timing/journal_events.h"
 
 namespace racedesk {
 namespace {
@@ -109,6 +110,7 @@ void giveClubTransponder(Program& p, int row, int index) {
     if (!packTransponderText(p.packs[std::size_t(p.scan.pack)], index, text))
         return;
     const FixedText<40> driver = p.rows[std::size_t(row)].name;
+    journalTransponder(p, TransponderSource::Club, driver.view(), text.view());
     giveTransponder(p, driver.view(), text.view());
 }
 

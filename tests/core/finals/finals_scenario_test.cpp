@@ -2,6 +2,8 @@
 // with scripted decoder passings, the overall classification is confirmed, the finals are
 // composed on three levels, every final is loaded, run and committed from the lowest level
 // up, and the closure report is checked row by row.
+#include "core/app/interrupted_run.h"
+#include "core/app/startup.h"
 #include "core/finals/closure_report.h"
 #include "core/finals/final_filling.h"
 #include "core/finals/final_storage.h"
@@ -15,6 +17,7 @@
 #include "core/race/race_tree.h"
 #include "core/race/section_titles.h"
 #include "core/race/working_race_file.h"
+#include "core/timing/journal_files.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -325,6 +328,57 @@ TEST_F(FinalsScenario, aCategoryQualifiesRunsItsFinalsFromTheLowestLevelUpAndIsR
     EXPECT_EQ(rank, kDrivers);
     EXPECT_EQ(resultText(report.rows[0]), "4T en 1:16.000");
     EXPECT_TRUE(t.dialogs.messages.empty()) << t.dialogs.messages.front().text;
+}
+
+// The program goes away two laps into a final; started again, it offers the final back,
+// rebuilds its laps from the decoder journal, and the final commits as if it had been run
+// whole on one program.
+TEST_F(FinalsScenario, aFinalInterruptedByACrashIsTakenBackFromTheJournalAndCommits) {
+    ASSERT_NO_FATAL_FAILURE(qualify());
+    ASSERT_NO_FATAL_FAILURE(composeFinals());
+    openDayJournal(p);
+    loadFinal(p, 1, k8A);
+    ASSERT_TRUE(t.startAndRun());
+    for (int lap = 1; lap <= 2; ++lap) {
+        for (int slot = 0; slot < kCarCount && !p.slots[std::size_t(slot)].isEmptySlot(); ++slot) {
+            const int d = driverOf(p.slots[std::size_t(slot)].name.view());
+            t.serial.arrive(test::kt2Passing(transponder(d), lap * (19'000 + 100 * slot)));
+            t.runTicks(10);
+        }
+    }
+    t.runTicks(1000);
+    ASSERT_TRUE(p.run.running);
+    const CarSlots timed = p.slots;
+    p.journal.close();
+
+    Program again(Platform{t.clock, t.serial, t.sound, t.dialogs, t.screen}, t.folder.path());
+    startUp(again);
+    t.dialogs.answers = {Answer::Yes};
+    TreeItems tree;
+    ASSERT_TRUE(offerInterruptedRun(again, tree));
+    ASSERT_EQ(t.dialogs.questions.size(), 1u);
+    const std::string& question = t.dialogs.questions[0].text;
+    EXPECT_EQ(question.rfind("La s\u00e9rie ", 0), 0u) << question;
+    EXPECT_NE(question.find("1/8A a \u00e9t\u00e9 interrompue \u00e0 "), std::string::npos)
+        << question;
+    EXPECT_EQ(again.loaded.sectionTitle.view(), finalRunTitle(1, k8A));
+    EXPECT_FALSE(again.run.inProgress());
+    for (int slot = 0; slot < kCarCount; ++slot) {
+        const CarSlot& a = timed[std::size_t(slot)];
+        const CarSlot& b = again.slots[std::size_t(slot)];
+        SCOPED_TRACE(slot);
+        EXPECT_EQ(b.name.view(), a.name.view());
+        EXPECT_EQ(b.laps, a.isEmptySlot() ? 0 : 2);
+        EXPECT_EQ(b.laps, a.laps);
+        EXPECT_EQ(b.cumulativeTimes, a.cumulativeTimes);
+    }
+    commitHeat(again);
+    EXPECT_EQ(state(k8A), 1);
+    StoredRun stored;
+    SectionFile f(p.path(kWorkingRaceFile));
+    ASSERT_TRUE(readStoredRun(f, finalRunTitle(1, k8A), stored));
+    EXPECT_EQ(stored.cars[0].laps, 2);
+    EXPECT_EQ(stored.cars[0].totalTime, timed[0].totalTime);
 }
 
 } // namespace

@@ -5,7 +5,9 @@
 #include "core/timing/journal_files.h"
 #include "core/timing/journal_replay.h"
 #include "core/timing/journal_runs.h"
+#include "core/timing/manual_lap_undo.h"
 #include "core/timing/run_engine.h"
+#include "core/timing/transponder_modes.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -138,6 +140,64 @@ TEST_F(JournalReplay, clearedAndCommittedRunsEndTheirRecordsAndANewStartBeginsAN
     replayRun(runs[1], open);
     EXPECT_EQ(open.slots[0].laps, 1);
     EXPECT_TRUE(open.slots[0].finished) << "an interrupted run is replayed stopped";
+}
+
+// What the director does to a run besides timing it: a club transponder given to a driver
+// whose car's own one failed, a car button pressed by mistake and taken back, and a link lost
+// and recovered while cars lap. The replay must follow each, or laps land on the wrong car.
+TEST_F(JournalReplay, aClubTransponderAnUndoneCarButtonAndARecoveryAreTimedAgainAsLive) {
+    t.connectKt2();
+    t.folder.write("R\u00e9glagesInterface2.rg", "COM1\t1\tTarvolinKT2\r\n");
+    p.link.reloadPending = true;
+    t.runTicks(10);
+    ASSERT_TRUE(p.link.keepAliveActive) << "the link is supervised, so it can be lost";
+    loadCars(3);
+    p.packs[0].transponders[4] = "1009";
+    p.scan.mode = TransponderMode::Club;
+    ASSERT_TRUE(t.startAndRun());
+    for (int lap = 1; lap <= 6; ++lap) {
+        int car = 0;
+        for (const int transponder : {1001, 1002, lap <= 2 ? 1003 : 1009}) {
+            ++car;
+            t.serial.arriveOnWire(t.clock.nowMicros() + 12'000 * car,
+                                  test::kt2Passing(transponder, lap * 20'000 + car * 300));
+        }
+        t.runTicks(20'000);
+        if (lap == 2)
+            giveClubTransponder(p, 2, 4);
+        if (lap == 3) {
+            manualPassing(p, 1);
+            ASSERT_TRUE(undoLastManualLap(p));
+        }
+        if (lap == 4)
+            t.serial.writesFail = true;
+        if (lap == 5)
+            t.serial.writesFail = false;
+    }
+    stopRun(p);
+    ASSERT_EQ(p.slots[2].transponder.view(), "001009");
+    ASSERT_EQ(p.slots[2].laps, p.slots[1].laps) << "driver 3 laps on the club transponder";
+    ASSERT_EQ(p.slots[0].laps, p.slots[1].laps) << "the car button was taken back";
+
+    const std::string bytes = journalBytes(t);
+    std::size_t validSize = 0;
+    int given = 0;
+    int undone = 0;
+    int recoveryWaits = 0;
+    for (const JournalRecord& r : readJournalRecords(bytes, validSize)) {
+        given += r.type == JournalType::Transponder && r.payload == "club\tDriver 3\t001009\t";
+        undone += r.type == JournalType::Undo;
+        recoveryWaits += r.type == JournalType::Recovery && r.payload == "1\t";
+    }
+    EXPECT_EQ(given, 1);
+    EXPECT_EQ(undone, 1);
+    EXPECT_GE(recoveryWaits, 1) << "the link was lost and recovered during the run";
+    const std::vector<JournalRun> runs = runsOf(bytes);
+    ASSERT_EQ(runs.size(), 1u);
+    ReplayedRun replayed;
+    ASSERT_TRUE(replayRun(runs[0], replayed));
+    expectSameRun(p.slots, replayed);
+    EXPECT_EQ(replayed.slots[2].transponder.view(), "001009");
 }
 
 // Every prefix of a real journal, as a crash while writing it leaves one, and the journal with
