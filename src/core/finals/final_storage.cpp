@@ -15,6 +15,7 @@
 #include "core/race/tree_codes.h"
 #include "core/race/working_race_file.h"
 #include "core/race/write_report.h"
+#include "core/timing/journal_events.h"
 #include "core/timing/run_engine.h"
 #include "core/timing/transponder_modes.h"
 
@@ -186,6 +187,7 @@ void commitFinal(Program& p) {
     reportWrite(p, writeHeatFlags(file, flags), kHeatFlagsTitleNotFound);
     l.finalState = kFinalStored;
     l.holdsResults = holdsResults(p.slots);
+    journalRunCommit(p);
 }
 
 void retakeFinalSettings(Program& p, int category) {

@@ -15,6 +15,7 @@
 #include "core/race/heat_storage.h"
 #include "core/race/participants_section.h"
 #include "core/race/race_tree.h"
+#include "core/race/replay_comparison.h"
 #include "core/race/section_titles.h"
 #include "core/race/working_race_file.h"
 #include "core/timing/journal_files.h"
@@ -379,6 +380,13 @@ TEST_F(FinalsScenario, aFinalInterruptedByACrashIsTakenBackFromTheJournalAndComm
     ASSERT_TRUE(readStoredRun(f, finalRunTitle(1, k8A), stored));
     EXPECT_EQ(stored.cars[0].laps, 2);
     EXPECT_EQ(stored.cars[0].totalTime, timed[0].totalTime);
+    again.journal.flush();
+    const ReplayComparison comparison =
+        compareWithRaceFile(journalRuns(recentJournalRecords(again.path(kJournalFolder))),
+                            again.path(kWorkingRaceFile));
+    EXPECT_EQ(comparison.runsCompared, 1)
+        << "the final's commit closes the run of the first session";
+    EXPECT_TRUE(comparison.lines.empty()) << comparison.lines.front();
 }
 
 } // namespace
