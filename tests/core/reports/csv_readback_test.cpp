@@ -7,6 +7,7 @@
 #include "core/qualifying/composition_fixture.h"
 #include "core/qualifying/composition_printout.h"
 #include "core/reports/csv_export.h"
+#include "core/reports/detailed_results_table.h"
 #include "core/reports/participants_printout.h"
 #include "core/reports/print_file_name.h"
 #include "core/reports/run_results_printout.h"
@@ -212,6 +213,42 @@ TEST(CsvReadBack, runResultsGiveBothGroupsOfEveryCar) {
     EXPECT_EQ(r.header[3], "Résultat pris en compte - Tours");
     EXPECT_EQ(r.header[10], "Relevés transpondeurs - Temps (ms)");
     EXPECT_EQ(r.milliseconds, (Rows{{"301100", "14010", "301200", "13990"}}));
+}
+
+TEST(CsvReadBack, detailedResultsGiveOneFileForEachTableAndNoneForTheChart) {
+    auto results = std::make_unique<DetailedResults>();
+    results->carCount = 2;
+    DetailedCar& bob = results->cars[0];
+    bob.name = "Bob";
+    bob.line = 1;
+    bob.passings = 3;
+    bob.passingTimes[1] = 15'000;
+    bob.passingTimes[2] = 30'500;
+    bob.passingTimes[3] = 61'000;
+    bob.lapTimes[1] = 15'000;
+    bob.lapTimes[2] = 15'500;
+    bob.lapTimes[3] = 30'500;
+    DetailedCar& zoe = results->cars[1];
+    zoe.name = "Zo\xE9";
+    zoe.line = 4;
+    zoe.passings = 1;
+    zoe.passingTimes[1] = 16'250;
+    zoe.lapTimes[1] = 16'250;
+    const char* run = " Buggy 1/8 - Manche2 - S\xE9rie1 ";
+
+    const PrintDocument passings = detailedResultsTable(*results, DetailView::PassingTimes, run);
+    EXPECT_EQ(cp1252ToUtf8(proposedCsvName(passings)),
+              "temps de passage - Buggy 1-8 - Manche2 - Série1.csv");
+    const ReadBack p = checkedExport(passings);
+    EXPECT_EQ(p.header, (Header{"Tour", "Ligne1 - Bob", "Ligne1 - Bob (ms)", "Ligne4 - Zoé",
+                                "Ligne4 - Zoé (ms)"}));
+    EXPECT_EQ(p.milliseconds, (Rows{{"15000", "16250"}, {"30500", ""}, {"61000", ""}}))
+        << "a row per lap up to the most passings; a car stops at its last";
+
+    const ReadBack l = checkedExport(detailedResultsTable(*results, DetailView::LapTimes, run));
+    EXPECT_EQ(l.milliseconds, (Rows{{"15000", "16250"}, {"15500", ""}, {"30500", ""}}));
+
+    EXPECT_FALSE(exportable(detailedResultsTable(*results, DetailView::Positions, run)));
 }
 
 class CsvReadBackComposition : public test::CompositionFixture {};
