@@ -1,7 +1,6 @@
 #include "gui/export_button.h"
 
 #include "core/app/program.h"
-#include "core/common/cp1252.h"
 #include "core/reports/csv_export.h"
 #include "core/reports/export_texts.h"
 #include "core/reports/print_file_name.h"
@@ -12,7 +11,6 @@
 #include <QFileDialog>
 #include <QPushButton>
 
-#include <cstdio>
 #include <utility>
 
 namespace racedesk {
@@ -45,12 +43,8 @@ void exportTable(QWidget* parent, Program& p, const PrintDocument& document) {
     const QString proposed =
         QDir(QString::fromStdString(p.workDir)).filePath(toQString(proposedCsvName(document)));
     const QString file = chosenFile(parent, proposed);
-    if (file.isEmpty() || writeCsvFile(file.toStdString(), document))
-        return;
-    char message[600];
-    std::snprintf(message, sizeof message, tx(ExportText::ErrWriteFile),
-                  utf8ToCp1252(file.toStdString()).c_str());
-    p.showError(message);
+    if (!file.isEmpty())
+        exportCsvFile(p.io.dialogs, file.toStdString(), document);
 }
 
 QPushButton* addExportButton(QWidget& parent, const QRect& where, Program& p,

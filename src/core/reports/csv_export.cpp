@@ -133,6 +133,16 @@ bool writeCsvFile(const std::string& path, const PrintDocument& document) {
     return replaceWholeFile(path, csvText(document));
 }
 
+bool exportCsvFile(Dialogs& dialogs, const std::string& path, const PrintDocument& document) {
+    if (writeCsvFile(path, document))
+        return true;
+    char message[600];
+    std::snprintf(message, sizeof message, tx(ExportText::ErrWriteFile),
+                  utf8ToCp1252(path).c_str());
+    dialogs.message(message, tx(Text::CaptionError), Icon::Error);
+    return false;
+}
+
 std::optional<RaceTime> shownTimeValue(std::string_view text) {
     text = text.substr(text.find_last_of(' ') + 1); // npos + 1: the whole text
     const auto dot = text.rfind('.');

@@ -1,5 +1,6 @@
 #pragma once
 #include "core/common/race_time.h"
+#include "core/platform/dialogs.h"
 #include "core/reports/print_document.h"
 
 #include <optional>
@@ -25,6 +26,9 @@ std::string csvText(const PrintDocument& document);
 
 // Writes the file whole, or leaves what stood there untouched; false when it cannot.
 bool writeCsvFile(const std::string& path, const PrintDocument& document);
+// The same for the file the director chose (UTF-8 path): a file that cannot be written is
+// reported in an error box that names it.
+bool exportCsvFile(Dialogs& dialogs, const std::string& path, const PrintDocument& document);
 
 // The milliseconds of the time that ends a text, in the program's short or full form
 // ("59.999", "0:59.999", "1:00:00.000", "12T en 5:01.234"); nothing when the text does not

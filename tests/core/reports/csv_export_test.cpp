@@ -2,6 +2,7 @@
 
 #include "core/common/cp1252.h"
 #include "core/reports/print_file_name.h"
+#include "support/scripted_dialogs.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
@@ -61,6 +62,21 @@ TEST(CsvExport, theFileIsWrittenWholeAndNamedLikeThePdf) {
     ASSERT_TRUE(writeCsvFile(path, d));
     EXPECT_EQ(folder.read(proposedCsvName(d)), csvText(d));
     EXPECT_FALSE(writeCsvFile(folder.file("no such folder/list.csv"), d));
+}
+
+TEST(CsvExport, aChosenFileThatCannotBeWrittenIsReportedByName) {
+    test::TempFolder folder;
+    test::ScriptedDialogs dialogs;
+    ASSERT_TRUE(exportCsvFile(dialogs, folder.file("liste.csv"), mixedDocument()));
+    EXPECT_TRUE(dialogs.messages.empty());
+    EXPECT_EQ(folder.read("liste.csv"), csvText(mixedDocument()));
+
+    const std::string gone = folder.file("Résultats/liste.csv");
+    EXPECT_FALSE(exportCsvFile(dialogs, gone, mixedDocument()));
+    ASSERT_EQ(dialogs.messages.size(), 1u);
+    EXPECT_EQ(dialogs.messages[0].text, "Erreur: impossible d'écrire le fichier " + gone);
+    EXPECT_EQ(dialogs.messages[0].caption, "Erreur");
+    EXPECT_EQ(dialogs.messages[0].icon, Icon::Error);
 }
 
 TEST(CsvExport, shownTimesOfBothFormsGiveTheirMilliseconds) {
