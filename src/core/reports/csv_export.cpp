@@ -149,27 +149,28 @@ std::optional<RaceTime> shownTimeValue(std::string_view text) {
     if (dot == std::string_view::npos || text.size() - dot != 4)
         return std::nullopt;
     const std::optional<int> millis = wholeNumber(text.substr(dot + 1));
-    // Seconds, then minutes, then hours, from the right; all but the leftmost on two digits.
-    std::int64_t total = 0;
+    if (!millis)
+        return std::nullopt;
+    // From the right: the seconds, the minutes, the hours; all but the leftmost on two digits
+    // and below 60.
+    std::int64_t total = *millis;
     std::int64_t unit = 1000;
     std::string_view rest = text.substr(0, dot);
-    for (int part = 0; part < 3 && millis; ++part) {
+    for (int part = 0; part < 3; ++part, unit *= 60) {
         const auto colon = rest.rfind(':');
-        const std::string_view digits =
-            colon == std::string_view::npos ? rest : rest.substr(colon + 1);
-        const std::optional<int> value = wholeNumber(digits);
         const bool leftmost = colon == std::string_view::npos;
+        const std::string_view digits = leftmost ? rest : rest.substr(colon + 1);
+        const std::optional<int> value = wholeNumber(digits);
         if (!value || (!leftmost && (digits.size() != 2 || *value > 59)))
             return std::nullopt;
         total += *value * unit;
-        if (leftmost && total + *millis <= std::numeric_limits<RaceTime>::max())
-            return RaceTime(total + *millis);
-        if (leftmost)
+        if (leftmost && total > std::numeric_limits<RaceTime>::max())
             return std::nullopt;
+        if (leftmost)
+            return RaceTime(total);
         rest = rest.substr(0, colon);
-        unit *= 60;
     }
-    return std::nullopt;
+    return std::nullopt; // a part left of the hours
 }
 
 } // namespace racedesk

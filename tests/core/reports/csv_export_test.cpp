@@ -90,9 +90,26 @@ TEST(CsvExport, shownTimesOfBothFormsGiveTheirMilliseconds) {
 }
 
 TEST(CsvExport, textsThatAreNoTimeGiveNoMilliseconds) {
-    for (const char* text : {"", " ", "-", "R", "12", "24.01", "24.0100", "1:5.000", "1:60.000",
-                             "1:00:60.000", "a:00.000", "-1.000", "+1.000", "1:-5.000", "1..000",
-                             "596:31:23.648", "99999999999.000", "41T en", "24.010 "})
+    for (const char* text : {"",
+                             " ",
+                             "-",
+                             "R",
+                             "12",
+                             "24.01",
+                             "24.0100",
+                             "1:5.000",
+                             "1:60.000",
+                             "1:00:60.000",
+                             "a:00.000",
+                             "-1.000",
+                             "+1.000",
+                             "1:-5.000",
+                             "1..000",
+                             "596:31:23.648",
+                             "99999999999.000",
+                             "1:00:00:00.000",
+                             "41T en",
+                             "24.010 "})
         EXPECT_EQ(shownTimeValue(text), std::nullopt) << '"' << text << '"';
 }
 
