@@ -11,11 +11,11 @@
 #include "core/reports/participants_printout.h"
 #include "core/reports/print_file_name.h"
 #include "core/reports/run_results_printout.h"
+#include "support/python_csv.h"
 #include "support/temp_folder.h"
 
 #include <gtest/gtest.h>
 
-#include <cstdio>
 #include <memory>
 #include <optional>
 #include <string>
@@ -24,57 +24,14 @@
 namespace racedesk {
 namespace {
 
-using Rows = std::vector<std::vector<std::string>>;
-
-// Each row on a line, each field as the hex of its UTF-8 bytes, the fields joined by "|".
-constexpr const char* kReader = R"(import csv, sys
-with open(sys.argv[1], newline='', encoding='utf-8-sig') as f:
-    for row in csv.reader(f, delimiter=sys.argv[2], strict=True):
-        print('|'.join(field.encode('utf-8').hex() for field in row))
-)";
-
-std::string fromHex(const std::string& hex) {
-    std::string bytes;
-    for (std::size_t i = 0; i + 1 < hex.size(); i += 2)
-        bytes += char(std::stoi(hex.substr(i, 2), nullptr, 16));
-    return bytes;
-}
-
-std::vector<std::string> split(const std::string& text, char separator) {
-    std::vector<std::string> parts(1);
-    for (const char c : text) {
-        if (c == separator)
-            parts.emplace_back();
-        else
-            parts.back() += c;
-    }
-    return parts;
-}
+using Rows = test::CsvRows;
 
 // Writes the document's file as the export button does and reads it back with Python.
 Rows exportedAndReadBack(const PrintDocument& d) {
     test::TempFolder folder;
-    folder.write("reader.py", kReader);
-    const std::string csv = folder.file(proposedCsvName(d));
+    const std::string csv = folder.file(cp1252ToUtf8(proposedCsvName(d)));
     EXPECT_TRUE(writeCsvFile(csv, d));
-    const std::string command = std::string(RACEDESK_PYTHON3) + " '" + folder.file("reader.py") +
-                                "' '" + csv + "' ';' 2>&1";
-    FILE* pipe = popen(command.c_str(), "r");
-    EXPECT_NE(pipe, nullptr);
-    std::string output;
-    char buffer[4096];
-    for (std::size_t n; pipe && (n = std::fread(buffer, 1, sizeof buffer, pipe)) > 0;)
-        output.append(buffer, n);
-    EXPECT_EQ(pipe ? pclose(pipe) : -1, 0) << output;
-    Rows rows;
-    for (const std::string& line : split(output, '\n')) {
-        if (line.empty())
-            continue;
-        rows.emplace_back();
-        for (const std::string& field : split(line, '|'))
-            rows.back().push_back(fromHex(field));
-    }
-    return rows;
+    return test::readCsvWithPython(csv, ';');
 }
 
 // The printed rows as the file should hold their texts: numbered when the list numbers them,
