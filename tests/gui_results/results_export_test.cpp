@@ -1,6 +1,7 @@
 #include "results_board.h"
 
 #include "gui/detailed_results_dialog.h"
+#include "gui/export_button_checks.h"
 #include "gui/modal_driver.h"
 
 #include <QAction>
@@ -84,6 +85,7 @@ TEST(ResultsExport, theDetailedResultsExportTheTableShownButNotTheChart) {
     test::whenDialogWith("6303", [&](QWidget& d) {
         auto* button = d.findChild<QPushButton*>("6001");
         ASSERT_NE(button, nullptr);
+        test::expectExportButton(d);
         d.findChild<QRadioButton*>("6303")->click();
         EXPECT_FALSE(button->isEnabled()) << "the chart is no table";
         d.findChild<QRadioButton*>("6302")->click();
