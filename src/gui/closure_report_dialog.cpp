@@ -3,6 +3,7 @@
 #include "core/app/program.h"
 #include "core/finals/closure_report_view.h"
 #include "gui/classification_look.h"
+#include "gui/export_button.h"
 #include "gui/finals_look.h"
 #include "gui/painted_panel.h"
 
@@ -31,6 +32,8 @@ public:
         QObject::connect(print, &QPushButton::clicked, [this] {
             printClassification(dialog_, folder(), p_.io.clock, closureReportPrintout(*report_));
         });
+        addExportButton(dialog_, {kWidth - 180, 12, 104, 32}, p_,
+                        [this] { return closureReportPrintout(*report_); });
         addTableScrollBar(dialog_, 5102, closureScreenTable(), int(report_->rows.size()),
                           [this](int firstRow) {
                               firstRow_ = firstRow;

@@ -5,7 +5,9 @@
 #include "core/race/detail_results_file.h"
 #include "core/race/detailed_results_view.h"
 #include "core/race/run_results_texts.h"
+#include "core/reports/detailed_results_table.h"
 #include "gui/dialog_look.h"
+#include "gui/export_button.h"
 #include "gui/painted_panel.h"
 
 #include <QDialog>
@@ -43,6 +45,7 @@ struct DetailState {
     DetailView view = DetailView::PassingTimes;
     QScrollBar* vertical = nullptr;
     QScrollBar* horizontal = nullptr;
+    QPushButton* exportButton = nullptr; // the tables only: the chart is no table
 };
 
 QScrollBar* addScrollBar(QDialog& dialog, Qt::Orientation orientation, int id, const QRect& where) {
@@ -58,6 +61,7 @@ void setView(DetailState& s, DetailView view) {
     s.horizontal->setRange(0, detailHorizontalRange(*s.results, view));
     s.vertical->setRange(0, detailVerticalRange(*s.results));
     s.vertical->setEnabled(view != DetailView::Positions);
+    s.exportButton->setEnabled(view != DetailView::Positions);
 }
 
 // The dialog's own part: it reads the file at opening.
@@ -96,6 +100,9 @@ void showDialog(Program& p, QWidget* parent) {
             panel->update();
         });
     }
+    s.exportButton = addExportButton(dialog, {kWidth - 240, kHeight - 44, 110, 32}, p, [&s, &p] {
+        return detailedResultsTable(*s.results, s.view, p.loaded.runTitle.view());
+    });
     setView(s, DetailView::PassingTimes);
     auto* ok = addButton(dialog, 1, Text::ButtonOk, {kWidth - 120, kHeight - 44, 100, 32});
     QObject::connect(ok, &QPushButton::clicked, &dialog, &QDialog::accept);

@@ -5,6 +5,7 @@
 #include "core/qualifying/composition_table.h"
 #include "gui/composition_look.h"
 #include "gui/dialog_look.h"
+#include "gui/export_button.h"
 #include "gui/painted_panel.h"
 #include "platform/qt_printing.h"
 #include "platform/qt_text.h"
@@ -106,6 +107,10 @@ private:
 
     void buildButtons() {
         auto* print = addPrintButton(dialog_, 4504, folder(), {640, 10, 52, 52});
+        // Like printing, only a category with participants has heats to export.
+        addExportButton(dialog_, {530, 20, 104, 32}, p_, [this] {
+            return compositionPrintable(d_) ? compositionPrintout(d_) : PrintDocument{};
+        });
         auto* generate =
             addButton(dialog_, 1, uiText(CompositionText::Generate), {462, 590, 110, 34});
         auto* escape = addButton(dialog_, 2, Text::ButtonCancel, {582, 590, 110, 34});

@@ -1,7 +1,9 @@
 #include "gui/main_controls.h"
 
 #include "core/common/texts.h"
+#include "core/reports/export_texts.h"
 #include "core/timing/board_layout.h"
+#include "gui/export_button.h"
 #include "platform/qt_text.h"
 
 #include <QComboBox>
@@ -84,6 +86,9 @@ MainControls createMainControls(QWidget* board, const QString& iconsFolder) {
     c.clearLabel = label(board, 2006, Text::LabelClear);
     c.results = imageButton(board, 6101, Text::ButtonResults, icons.filePath("results.png"));
     c.print = imageButton(board, 6000, Text::ButtonPrint, icons.filePath("print.png"));
+    c.exportTable = named(new QPushButton(QString::fromUtf8(textUtf8(ExportText::Button)), board),
+                          kExportButtonId);
+    c.exportTable->setFont(boldArial());
     c.carFrame = group(board, 0, Text::Count);
     for (int i = 1; i <= 20; ++i) {
         auto* b = named(new QPushButton(QString::number(i), board), 2200 + i);
@@ -128,6 +133,7 @@ void layoutMainControls(const MainControls& c, int W, int H, const BoardLayout& 
     c.print->setGeometry(x0 + 470, buttonY, 40, 40);
     for (QPushButton* b : {c.results, c.print})
         b->setIconSize(QSize(30, 30));
+    c.exportTable->setGeometry(x0 + 520, buttonY, 100, 40);
 
     const int carW = W / 40;
     const int carH = H / 45;

@@ -17,15 +17,16 @@ struct BoardLayout;
 // The child controls of the main window, each named by its command identifier
 // (objectName "2001" for the start button), as menus and tests find them.
 struct MainControls {
-    QTreeWidget* tree = nullptr;     // 4000
-    QPushButton* start = nullptr;    // 2001
-    QPushButton* stop = nullptr;     // 2002
-    QPushButton* clear = nullptr;    // 2003
-    QLineEdit* startLabel = nullptr; // 2004
-    QLineEdit* stopLabel = nullptr;  // 2005
-    QLineEdit* clearLabel = nullptr; // 2006
-    QPushButton* results = nullptr;  // 6101
-    QPushButton* print = nullptr;    // 6000
+    QTreeWidget* tree = nullptr;        // 4000
+    QPushButton* start = nullptr;       // 2001
+    QPushButton* stop = nullptr;        // 2002
+    QPushButton* clear = nullptr;       // 2003
+    QLineEdit* startLabel = nullptr;    // 2004
+    QLineEdit* stopLabel = nullptr;     // 2005
+    QLineEdit* clearLabel = nullptr;    // 2006
+    QPushButton* results = nullptr;     // 6101
+    QPushButton* print = nullptr;       // 6000
+    QPushButton* exportTable = nullptr; // 6001, the run's results for a spreadsheet
     QGroupBox* carFrame = nullptr;
     QList<QPushButton*> cars;            // 2201 to 2220
     QGroupBox* clockGroup = nullptr;     // 2221

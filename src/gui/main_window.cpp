@@ -255,7 +255,7 @@ void MainWindow::applyLocks() {
     for (QWidget* w : {static_cast<QWidget*>(c.tree), static_cast<QWidget*>(c.start),
                        static_cast<QWidget*>(c.clear), static_cast<QWidget*>(c.personal),
                        static_cast<QWidget*>(c.club), static_cast<QWidget*>(c.packs),
-                       static_cast<QWidget*>(c.print)})
+                       static_cast<QWidget*>(c.print), static_cast<QWidget*>(c.exportTable)})
         w->setEnabled(!locked_ && !scanning);
     c.stop->setEnabled(!scanning);
     c.mixed->setEnabled(!locked_);

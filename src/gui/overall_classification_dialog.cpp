@@ -4,6 +4,7 @@
 #include "core/qualifying/classification_printouts.h"
 #include "core/qualifying/classification_storage.h"
 #include "gui/classification_look.h"
+#include "gui/export_button.h"
 #include "gui/painted_panel.h"
 
 #include <QDialog>
@@ -46,6 +47,8 @@ private:
         buildCriteria();
         auto* printButton = addPrintButton(dialog_, 4804, folder(), {730, 20, 48, 48});
         QObject::connect(printButton, &QPushButton::clicked, [this] { print(); });
+        addExportButton(dialog_, {716, 74, 120, 32}, p_,
+                        [this] { return overallClassificationPrintout(*s_); });
         addTableScrollBar(dialog_, 4805, overallScreenTable(), overallTableRows(*s_),
                           [this](int firstRow) {
                               firstRow_ = firstRow;

@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/race/participants_dialog_rules.h"
+#include "gui/export_button.h"
 #include "gui/participants_look.h"
 #include "platform/qt_printing.h"
 #include "platform/qt_text.h"
@@ -50,6 +51,8 @@ private:
             QtPrinter printer(&dialog_, QString::fromStdString(p_.workDir), p_.io.clock);
             printer.print(participantsDocument(d_));
         });
+        addExportButton(dialog_, {kWidth - 176, 24, 94, 32}, p_,
+                        [this] { return participantsDocument(d_); });
     }
 
     void buildLists() {

@@ -7,6 +7,7 @@
 #include "gui/board_widget.h"
 #include "gui/detailed_results_dialog.h"
 #include "gui/driver_analysis_dialog.h"
+#include "gui/export_button.h"
 #include "gui/main_window.h"
 #include "gui/results_edit_fields.h"
 #include "platform/qt_printing.h"
@@ -35,6 +36,7 @@ public:
             connect(runButton, &QPushButton::clicked, this, &ResultsWiring::leaveEditing);
         connect(c.tree, &QTreeWidget::itemSelectionChanged, this, &ResultsWiring::leaveEditing);
         connect(c.print, &QPushButton::clicked, this, &ResultsWiring::print);
+        connect(c.exportTable, &QPushButton::clicked, this, &ResultsWiring::exportResults);
     }
 
 private:
@@ -63,14 +65,22 @@ private:
             fields_->open(visibleRow);
     }
 
-    void print() {
+    // The printout and the export show the board as printing orders it, edits included.
+    PrintDocument printedResults() {
         fields_->close();
         reorderBoardForPrint(program_);
         window_.board()->update();
-        QtPrinter printer(&window_, folder_, program_.io.clock);
-        printer.print(runResultsPrintout(program_.loaded, program_.run.header.view(), program_.rows,
-                                         program_.entryCount));
+        return runResultsPrintout(program_.loaded, program_.run.header.view(), program_.rows,
+                                  program_.entryCount);
     }
+
+    void print() {
+        const PrintDocument document = printedResults();
+        QtPrinter printer(&window_, folder_, program_.io.clock);
+        printer.print(document);
+    }
+
+    void exportResults() { exportTable(&window_, program_, printedResults()); }
 
     MainWindow& window_;
     Program& program_;

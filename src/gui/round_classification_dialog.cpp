@@ -5,6 +5,7 @@
 #include "core/qualifying/classification_storage.h"
 #include "core/qualifying/round_classification.h"
 #include "gui/classification_look.h"
+#include "gui/export_button.h"
 #include "gui/painted_panel.h"
 
 #include <QDialog>
@@ -74,6 +75,8 @@ private:
         buildPoints();
         auto* printButton = addPrintButton(dialog_, 4709, folder(), {10, 108, 48, 48});
         QObject::connect(printButton, &QPushButton::clicked, [this] { print(); });
+        addExportButton(dialog_, {64, 116, 120, 32}, p_,
+                        [this] { return roundClassificationPrintout(*s_); });
         const ScreenTable table = roundScreenTable();
         addTableScrollBar(dialog_, 4710, table, roundTableRows(*s_), [this](int firstRow) {
             firstRow_ = firstRow;

@@ -3,6 +3,7 @@
 #include <QAbstractButton>
 #include <QApplication>
 #include <QDialog>
+#include <QFileDialog>
 #include <QPointer>
 #include <QTimer>
 
@@ -44,6 +45,11 @@ void whenDialogWith(const char* controlName, std::function<void(QWidget&)> step)
     const QString name = QString::fromUtf8(controlName);
     whenModal([name](QWidget& w) { return w.findChild<QWidget*>(name) != nullptr; },
               std::move(step));
+}
+
+void whenFileDialog(std::function<void(QFileDialog&)> step) {
+    whenModal([](QWidget& w) { return qobject_cast<QFileDialog*>(&w) != nullptr; },
+              [step = std::move(step)](QWidget& w) { step(static_cast<QFileDialog&>(w)); });
 }
 
 void clickButton(QWidget& dialog, const char* name) {

@@ -1,6 +1,7 @@
 #pragma once
 #include <functional>
 
+class QFileDialog;
 class QWidget;
 
 namespace racedesk::test {
@@ -13,6 +14,8 @@ namespace racedesk::test {
 void whenModal(std::function<bool(QWidget&)> matches, std::function<void(QWidget&)> step);
 // The next modal dialog that holds a control of this object name.
 void whenDialogWith(const char* controlName, std::function<void(QWidget&)> step);
+// Runs 'step' on the next file dialog of Qt's own, which the step must accept or reject.
+void whenFileDialog(std::function<void(QFileDialog&)> step);
 // Clicks the button of this object name in 'dialog'.
 void clickButton(QWidget& dialog, const char* name);
 

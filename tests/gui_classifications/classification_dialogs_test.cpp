@@ -1,6 +1,7 @@
 #include "core/qualifying/classification_race.h"
 #include "core/race/race_tree.h"
 #include "core/race/tree_codes.h"
+#include "gui/export_button_checks.h"
 #include "gui/gui_program.h"
 #include "gui/modal_driver.h"
 #include "gui/race_tree_view.h"
@@ -135,6 +136,7 @@ TEST_F(ClassificationDialogs, onceAFinalHasResultsTheRoundOnlyShowsAndPrints) {
         for (const char* id : {"1", "4701", "4702", "4703", "4704", "4705", "4706", "4707", "4708"})
             EXPECT_FALSE(d.findChild<QWidget*>(id)->isEnabled()) << id;
         EXPECT_TRUE(d.findChild<QWidget*>("4709")->isEnabled());
+        test::expectExportButton(d);
         test::clickButton(d, "2");
     });
     select(roundClassificationItem(1));
@@ -198,6 +200,7 @@ TEST_F(ClassificationDialogs, onceAFinalHasResultsTheOverallOnlyShowsAndPrints) 
         for (const char* id : {"1", "4801", "4802", "4803"})
             EXPECT_FALSE(d.findChild<QWidget*>(id)->isEnabled()) << id;
         EXPECT_TRUE(d.findChild<QWidget*>("4804")->isEnabled());
+        test::expectExportButton(d);
         test::clickButton(d, "2");
     });
     select(kOverallClassificationItem);

@@ -1,15 +1,19 @@
 #include "core/qualifying/classification_printouts.h"
 #include "core/qualifying/classification_race.h"
 #include "core/qualifying/overall_classification.h"
+#include "core/reports/csv_export.h"
 #include "gui/gui_program.h"
 #include "platform/qt_printing.h"
 #include "printing/pdf_reader.h"
+#include "support/python_csv.h"
 
 #include <gtest/gtest.h>
 
 #include <memory>
 #include <sstream>
 #include <string>
+#include <utility>
+#include <vector>
 
 namespace racedesk {
 namespace {
@@ -44,6 +48,25 @@ protected:
             return joined;
         }
         return {};
+    }
+
+    // Each row of the list exported and read back by Python's csv module: its name and its
+    // texts as one line, without the milliseconds a spreadsheet gets beside each time.
+    std::vector<std::pair<std::string, std::string>> exported(const PrintDocument& document) {
+        const std::string csv = g.folder.file("classification.csv");
+        EXPECT_TRUE(writeCsvFile(csv, document));
+        const test::CsvRows rows = test::readCsvWithPython(csv, ';');
+        std::vector<std::pair<std::string, std::string>> lines;
+        for (std::size_t r = 1; r < rows.size(); ++r) {
+            std::string line;
+            for (std::size_t c = 0; c < rows[r].size() && c < rows[0].size(); ++c) {
+                const bool milliseconds = rows[0][c].ends_with(" (ms)");
+                if (!milliseconds && !rows[r][c].empty())
+                    line += (line.empty() ? "" : " ") + rows[r][c];
+            }
+            lines.emplace_back(rows[r].at(1), line);
+        }
+        return lines;
     }
 
     GuiProgram g;
@@ -89,6 +112,35 @@ TEST_F(ClassificationPdf, theOverallPrintsTheOrderTheTotalsAndTheRoundsTheyComeF
     EXPECT_EQ(lineOf(text, "Bob"), "1 Bob 15 9 (2) 6 (1) 12 5:01.000 24.000");
     EXPECT_EQ(lineOf(text, "Alice"), "2 Alice 14 8 (1) 6 (2) 12 5:00.000 25.000");
     EXPECT_EQ(lineOf(text, "Chloe"), "3 Chloe 0");
+}
+
+TEST_F(ClassificationPdf, theExportedListsHoldTheLinesThePdfPrints) {
+    test::makeClassificationRace(file(), {"Alice", "Bob", "Chlo\xE9", "Dan"}, 4, 2, 1);
+    test::storeHeat(file(), 1, 1,
+                    {{"Alice", 12, 300000, 25000},
+                     {"Bob", 11, 290000, 24500},
+                     {"Chlo\xE9", 13, 610'000, 23000}},
+                    4);
+    test::storeRound(file(), 1,
+                     {{"Alice", 8, 12, 300000, 25000},
+                      {"Bob", 6, 11, 290000, 24500},
+                      {"Chlo\xE9", 5, 13, 610'000, 23000}},
+                     4);
+    test::storeRound(file(), 2, {{"Bob", 9, 12, 301000, 24000}, {"Alice", 6, 12, 302000, 26000}},
+                     4);
+    auto round = std::make_unique<RoundClassificationState>();
+    ASSERT_TRUE(openRoundClassification(g.program, 1, 1, *round));
+    auto overall = std::make_unique<OverallClassificationState>();
+    ASSERT_TRUE(openOverallClassification(g.program, 1, *overall));
+    for (const PrintDocument& document :
+         {roundClassificationPrintout(*round), overallClassificationPrintout(*overall)}) {
+        const std::string text = print(document);
+        const auto lines = exported(document);
+        ASSERT_FALSE(lines.empty()) << document.secondTitle;
+        ASSERT_EQ(lines.size(), document.rows.size());
+        for (const auto& [name, line] : lines)
+            EXPECT_EQ(lineOf(text, name), line) << document.secondTitle;
+    }
 }
 
 } // namespace

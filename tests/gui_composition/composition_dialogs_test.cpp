@@ -5,6 +5,7 @@
 #include "core/race/race_header.h"
 #include "core/race/starting_grids_section.h"
 #include "core/race/working_race_file.h"
+#include "gui/export_button_checks.h"
 #include "gui/gui_program.h"
 #include "gui/modal_driver.h"
 #include "gui/race_tree_view.h"
@@ -235,6 +236,7 @@ TEST_F(CompositionDialogs, aPrintedCompositionGoesThroughThePrintDialog) {
                       printed = true;
                       static_cast<QPrintDialog&>(w).accept();
                   });
+        test::expectExportButton(dialog);
         clickButton(dialog, "4504");
         clickButton(dialog, "2");
     });

@@ -6,6 +6,7 @@
 #include "core/race/section_titles.h"
 #include "core/race/working_race_file.h"
 #include "gui/closure_report_dialog.h"
+#include "gui/export_button_checks.h"
 #include "gui/finals_composition_dialog.h"
 #include "gui/finals_parameters_dialog.h"
 #include "gui/modal_driver.h"
@@ -189,6 +190,7 @@ TEST_F(FinalsDialogs, aLongReportScrollsOnScreenAndPrintsFortyRowsAPage) {
     whenDialogWith("5102", [&scrolls](QWidget& d) {
         scrolls = control<QScrollBar>(d, "5102")->isVisible();
         EXPECT_NE(d.findChild<QPushButton*>("5101"), nullptr);
+        test::expectExportButton(d);
         clickButton(d, "2");
     });
     runClosureReportDialog(t.program, 1, nullptr);

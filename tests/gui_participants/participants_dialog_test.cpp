@@ -3,6 +3,7 @@
 #include "core/race/section_file.h"
 #include "core/race/tree_codes.h"
 #include "core/race/tree_commands.h"
+#include "gui/export_button_checks.h"
 #include "gui/modal_driver.h"
 #include "participants_window.h"
 
@@ -106,6 +107,7 @@ TEST_F(ParticipantsDialogWindow, onceQualifyingStartedTheListIsFrozenAndCancelLe
         EXPECT_FALSE(control<QPushButton>(d, 4205)->isEnabled());
         EXPECT_FALSE(control<QPushButton>(d, 4206)->isEnabled());
         EXPECT_TRUE(control<QPushButton>(d, 4207)->isEnabled());
+        test::expectExportButton(d);
         EXPECT_TRUE(control<QPushButton>(d, 2)->isEnabled());
         const auto* why = control<QLabel>(d, 4208);
         EXPECT_TRUE(why->isVisible());

@@ -1,6 +1,8 @@
 #include "core/finals/closure_report_view.h"
 
 #include "core/finals/finals_texts.h"
+#include "core/reports/csv_export.h"
+#include "core/reports/print_file_texts.h"
 
 #include <array>
 #include <cstdio>
@@ -101,6 +103,23 @@ void addPrintColumns(PrintDocument& d) {
     }
 }
 
+// The level, place and result stand under the finals' title, the last two under qualifying's.
+// The result ends with the final's time, which a spreadsheet gets in milliseconds too.
+void addExportColumns(PrintDocument& d) {
+    constexpr std::array<CellKind, kColumns> kKinds = {
+        CellKind::Text, CellKind::Text,   CellKind::Text,  CellKind::Number,
+        CellKind::Time, CellKind::Number, CellKind::Number};
+    for (std::size_t i = 0; i < kColumns; ++i) {
+        const char* header = tx(kHeaders[i]);
+        if (i < 2)
+            d.exportColumns.push_back({header, kKinds[i]});
+        else
+            d.exportColumns.push_back(
+                groupedColumn(tx(i < 5 ? FinalsText::GroupFinals : FinalsText::GroupQualifying),
+                              header, kKinds[i]));
+    }
+}
+
 } // namespace
 
 ScreenTable closureScreenTable() {
@@ -138,8 +157,11 @@ PrintDocument closureReportPrintout(const ClosureReport& report) {
                              report.track.circuit.c_str());
     d.secondTitle = reportTitle(report);
     d.layout.table.headerLeft = d.layout.table.bodyLeft;
+    d.fileTitle = tx(PrintFileText::ClosureReport);
+    d.category = report.categoryName.view();
     d.numberedRows = false;
     addPrintColumns(d);
+    addExportColumns(d);
     for (const ClosureRow& row : report.rows) {
         const std::array<std::string, kColumns> texts = rowTexts(row);
         d.rows.emplace_back(texts.begin(), texts.end());

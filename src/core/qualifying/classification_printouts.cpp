@@ -1,6 +1,7 @@
 #include "core/qualifying/classification_printouts.h"
 
 #include "core/qualifying/classification_format.h"
+#include "core/reports/csv_export.h"
 #include "core/reports/page_titles.h"
 #include "core/reports/print_file_name.h"
 #include "core/timing/key_labels.h"
@@ -79,6 +80,24 @@ PrintRow overallRow(int place, const OverallEntry& e) {
     return row;
 }
 
+// The best rounds hold their points and the round ("9 M2"): texts to a spreadsheet.
+void addOverallExportColumns(PrintDocument& document,
+                             const ClassificationText (&bestHeaders)[kPrintedBestRounds]) {
+    document.exportColumns = {{tx(ClassificationText::ColumnPlace), CellKind::Number},
+                              {tx(ClassificationText::ColumnName), CellKind::Text},
+                              {tx(ClassificationText::ColumnPoints), CellKind::Number}};
+    const char* bestRounds = tx(ClassificationText::PrintFourBest);
+    for (const ClassificationText header : bestHeaders)
+        document.exportColumns.push_back(groupedColumn(bestRounds, tx(header), CellKind::Text));
+    const char* bestResult = tx(ClassificationText::PrintBestResult);
+    document.exportColumns.push_back(
+        groupedColumn(bestResult, tx(ClassificationText::ColumnLaps), CellKind::Number));
+    document.exportColumns.push_back(
+        groupedColumn(bestResult, tx(ClassificationText::PrintTime), CellKind::Time));
+    document.exportColumns.push_back(
+        groupedColumn(bestResult, tx(ClassificationText::ColumnBestLap), CellKind::Time));
+}
+
 void addOverallColumns(PrintDocument& document) {
     const int top = document.layout.table.headerTop;
     document.columns = {placeColumn(),
@@ -88,6 +107,7 @@ void addOverallColumns(PrintDocument& document) {
     const ClassificationText bestHeaders[kPrintedBestRounds] = {
         ClassificationText::ColumnBest, ClassificationText::PrintSecond,
         ClassificationText::PrintThird, ClassificationText::PrintFourth};
+    addOverallExportColumns(document, bestHeaders);
     for (int i = 0; i < kPrintedBestRounds; ++i) {
         const int left = kBestRoundsLeft + i * kBestRoundWidth;
         document.columns.push_back({{}, left + kRuleGap, Align::Left});
@@ -133,6 +153,12 @@ PrintDocument roundClassificationPrintout(const RoundClassificationState& state)
                         {tx(ClassificationText::PrintTime), kRoundTimeX, Align::Left},
                         {tx(ClassificationText::ColumnBestLap), kRoundBestX, Align::Left},
                         {tx(ClassificationText::ColumnPoints), kRoundPointsX, Align::Centre}};
+    document.exportColumns = {{tx(ClassificationText::ColumnPlace), CellKind::Number},
+                              {tx(ClassificationText::ColumnName), CellKind::Text},
+                              {tx(ClassificationText::ColumnLaps), CellKind::Number},
+                              {tx(ClassificationText::PrintTime), CellKind::Time},
+                              {tx(ClassificationText::ColumnBestLap), CellKind::Time},
+                              {tx(ClassificationText::ColumnPoints), CellKind::Number}};
     document.rules = {{kPlaceRule, top},
                       {kRoundLapsRule, top},
                       {kRoundTimeX - kRuleGap, top},

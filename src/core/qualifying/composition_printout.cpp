@@ -100,6 +100,12 @@ PrintDocument compositionPrintout(const CompositionDialog& d) {
                         {tx(CompositionText::PrintName), kNameX, Align::Left},
                         {tx(CompositionText::PrintTransponder), kTransponderX, Align::Left},
                         {tx(CompositionText::PrintFrequency), kFrequencyX, Align::Left}};
+    // A transponder is a text: its leading zeros are part of it.
+    document.exportColumns = {{tx(CompositionText::PrintHeat), CellKind::Text},
+                              {tx(CompositionText::PrintLine), CellKind::Number},
+                              {tx(CompositionText::PrintName), CellKind::Text},
+                              {tx(CompositionText::PrintTransponder), CellKind::Text},
+                              {tx(CompositionText::PrintFrequency), CellKind::Text}};
     document.numberedRows = false;
     const int n = d.composition.driversPerHeat;
     document.rowsPerPage = printedHeatsPerPage(n) * n;

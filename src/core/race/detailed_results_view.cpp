@@ -107,16 +107,13 @@ void drawTableHeadings(Canvas& canvas, const DetailedResults& results, int first
     const int y = kLegendPanel.top + kTextInset;
     drawText(canvas, (kLapColumnLeft + kCarColumnLeft) / 2, y, tx(RunResultsText::LapHeading), font,
              kBlack, Align::Centre);
-    for (int k = 0; k < visibleColumns(results, firstColumn); ++k) {
-        char text[32];
-        std::snprintf(text, sizeof text, tx(RunResultsText::LineHeading),
-                      results.cars[std::size_t(firstColumn + k)].line);
-        drawText(canvas, kCarColumnLeft + kCarColumnWidth * k + kCarColumnWidth / 2, y, text, font,
-                 kBlack, Align::Centre);
-    }
+    for (int k = 0; k < visibleColumns(results, firstColumn); ++k)
+        drawText(canvas, kCarColumnLeft + kCarColumnWidth * k + kCarColumnWidth / 2, y,
+                 detailLineHeading(results.cars[std::size_t(firstColumn + k)]), font, kBlack,
+                 Align::Centre);
 }
 
-void drawTable(Canvas& canvas, const DetailedResults& results, bool lapTimes, int firstLap,
+void drawTable(Canvas& canvas, const DetailedResults& results, DetailView view, int firstLap,
                int firstColumn) {
     const int columns = visibleColumns(results, firstColumn);
     drawTableGrid(canvas, columns);
@@ -129,15 +126,11 @@ void drawTable(Canvas& canvas, const DetailedResults& results, bool lapTimes, in
         const int y = kLegendPanel.top + kTableRowHeight * (r + 1) + kTextInset;
         drawNumber(canvas, (kLapColumnLeft + kCarColumnLeft) / 2, y, lap, font);
         for (int k = 0; k < columns; ++k) {
-            const DetailedCar& car = results.cars[std::size_t(firstColumn + k)];
-            if (lap > car.passings)
-                continue;
-            const auto at = std::size_t(lap);
-            char text[24];
-            formatShortTime(splitTime(lapTimes ? car.lapTimes[at] : car.passingTimes[at]), text,
-                            int(sizeof text));
-            drawText(canvas, kCarColumnLeft + kCarColumnWidth * k + kCarColumnWidth / 2, y, text,
-                     font, kBlack, Align::Centre);
+            const std::string text =
+                detailCellText(results.cars[std::size_t(firstColumn + k)], view, lap);
+            if (!text.empty())
+                drawText(canvas, kCarColumnLeft + kCarColumnWidth * k + kCarColumnWidth / 2, y,
+                         text, font, kBlack, Align::Centre);
         }
     }
 }
@@ -226,6 +219,23 @@ void drawChart(Canvas& canvas, const DetailedResults& results, int firstColumn) 
 
 } // namespace
 
+std::string detailLineHeading(const DetailedCar& car) {
+    char text[32];
+    std::snprintf(text, sizeof text, tx(RunResultsText::LineHeading), car.line);
+    return text;
+}
+
+std::string detailCellText(const DetailedCar& car, DetailView view, int lap) {
+    if (lap < 1 || lap > car.passings || lap > kDetailLaps)
+        return {};
+    const auto at = std::size_t(lap);
+    char text[24];
+    formatShortTime(
+        splitTime(view == DetailView::LapTimes ? car.lapTimes[at] : car.passingTimes[at]), text,
+        int(sizeof text));
+    return text;
+}
+
 bool positionChartDrawn(const DetailedResults& results) {
     return results.mode == RankingMode::LapsThenTime && results.carCount >= 2;
 }
@@ -246,8 +256,7 @@ void paintDetailedResults(Canvas& canvas, const DetailedResults& results, Detail
     const bool chart = view == DetailView::Positions;
     drawLegend(canvas, results, chart);
     if (!chart)
-        drawTable(canvas, results, view == DetailView::LapTimes, std::max(0, firstLap),
-                  std::max(0, firstColumn));
+        drawTable(canvas, results, view, std::max(0, firstLap), std::max(0, firstColumn));
     else if (positionChartDrawn(results))
         drawChart(canvas, results, std::max(0, firstColumn));
 }

@@ -2,6 +2,8 @@
 #include "core/platform/canvas.h"
 #include "core/race/detailed_results.h"
 
+#include <string>
+
 namespace racedesk {
 
 enum class DetailView { PassingTimes, LapTimes, Positions };
@@ -12,6 +14,12 @@ inline constexpr Rect kLegendPanel{0, 50, 250, 600};
 inline constexpr Rect kChartPanel{250, 50, 950, 600};
 inline constexpr int kDetailTableRows = 20;    // laps shown at once
 inline constexpr int kDetailTableColumns = 10; // cars in the tables, laps in the chart
+
+// A car's column heading in the tables: "Ligne%d" with its slot number.
+std::string detailLineHeading(const DetailedCar& car);
+// A car's cell at lap `lap` (from 1) of the passing times or lap times table: the time as
+// shown, empty past the car's last passing.
+std::string detailCellText(const DetailedCar& car, DetailView view, int lap);
 
 // The chart of positions has a meaning only when the run is ranked by laps then time and at
 // least two cars ran in it.

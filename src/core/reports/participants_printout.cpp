@@ -49,6 +49,9 @@ PrintDocument participantsPrintout(const ParticipantTable& participants,
     document.columns = {{tx(Text::ParticipantsPrintName), kNameX, Align::Left},
                         {tx(Text::ParticipantsPrintLicence), kLicenceX, Align::Left},
                         {tx(Text::ParticipantsPrintClub), kClubX, Align::Left}};
+    document.exportColumns = {{tx(Text::ParticipantsPrintName), CellKind::Text},
+                              {tx(Text::ParticipantsPrintLicence), CellKind::Text},
+                              {tx(Text::ParticipantsPrintClub), CellKind::Text}};
     const int headerTop = document.layout.table.headerTop;
     document.rules = {{kLicenceX - kRuleGap, headerTop}, {kClubX - kRuleGap, headerTop}};
     for (const Participant& participant : participants) {

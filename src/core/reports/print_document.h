@@ -66,6 +66,16 @@ struct ColumnRule {
 
 using PrintRow = std::vector<std::string>; // one text per column, Windows-1252
 
+// What the texts of a column are to a spreadsheet. A time is exported as the program shows it
+// and, beside it, in milliseconds, so that a spreadsheet can compute with it.
+enum class CellKind { Text, Number, Time };
+
+// A column of the exported table: its header (Windows-1252) and the kind of its texts.
+struct ExportColumn {
+    std::string header;
+    CellKind kind = CellKind::Text;
+};
+
 struct PrintDocument;
 // The table of page `page` (from 0) drawn by the document itself, lines and rows, for a table
 // that is not a list of equal rows; the frame draws everything else.
@@ -89,6 +99,10 @@ struct PrintDocument {
     std::vector<ColumnRule> rules;
     bool numberedRows = true; // the row's number in the document, right-aligned
     std::vector<PrintRow> rows;
+    // The table as a spreadsheet gets it: one column per text of a row, after the row's number
+    // when the rows are numbered. The printed headers are laid out for paper (grouped, some
+    // drawn by the document), so each list names its columns here; none: no export.
+    std::vector<ExportColumn> exportColumns;
     int rowsPerPage = 40;
     TableDrawing drawTable; // none: the frame rules the table and draws the rows
 };

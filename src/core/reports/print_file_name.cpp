@@ -25,16 +25,25 @@ std::string cleaned(std::string_view text) {
     return out;
 }
 
-} // namespace
-
-std::string proposedPdfName(const PrintDocument& document) {
+// The title and the category, as every file made of the document is named.
+std::string fileStem(const PrintDocument& document) {
     std::string name = cleaned(document.fileTitle);
     if (name.empty())
         name = tx(PrintFileText::Untitled);
     const std::string category = cleaned(document.category);
     if (!category.empty())
         name += " - " + category;
-    return name + ".pdf";
+    return name;
+}
+
+} // namespace
+
+std::string proposedPdfName(const PrintDocument& document) {
+    return fileStem(document) + ".pdf";
+}
+
+std::string proposedCsvName(const PrintDocument& document) {
+    return fileStem(document) + ".csv";
 }
 
 std::string printFileTitle(PrintFileText pattern, int number) {

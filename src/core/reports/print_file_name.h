@@ -11,6 +11,8 @@ namespace racedesk {
 // category ("Classement Manche1 - Tourisme.pdf"), without the characters a file name cannot
 // hold on any system.
 std::string proposedPdfName(const PrintDocument& document);
+// The same name for the document's table exported for a spreadsheet.
+std::string proposedCsvName(const PrintDocument& document);
 
 // A printout's file title from its pattern and the number or name it holds.
 std::string printFileTitle(PrintFileText pattern, int number);

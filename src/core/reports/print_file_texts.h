@@ -11,6 +11,7 @@ enum class PrintFileText {
     RoundClassification, // the round's number
     OverallClassification,
     RunResults,
+    ClosureReport,
     Analysis, // the driver's name
     Count
 };

@@ -2,6 +2,7 @@
 
 #include "core/common/texts.h"
 #include "core/race/run_results_texts.h"
+#include "core/reports/csv_export.h"
 #include "core/reports/print_file_name.h"
 #include "core/reports/print_frame.h"
 #include "core/timing/key_labels.h"
@@ -109,6 +110,22 @@ void drawResultsTable(Canvas& canvas, const PrintDocument& document, int) {
     }
 }
 
+// The car's columns, then the laps, time and best lap of each group, named after the group.
+std::vector<ExportColumn> exportColumns() {
+    std::vector<ExportColumn> columns = {{tx(RunResultsText::PrintPosition), CellKind::Text},
+                                         {tx(RunResultsText::PrintCarNumber), CellKind::Text},
+                                         {tx(RunResultsText::PrintDriver), CellKind::Text}};
+    for (const RunResultsText group :
+         {RunResultsText::PrintCreditedGroup, RunResultsText::PrintTransponderGroup}) {
+        columns.push_back(
+            groupedColumn(tx(group), tx(RunResultsText::PrintLaps), CellKind::Number));
+        columns.push_back(groupedColumn(tx(group), tx(RunResultsText::PrintTime), CellKind::Time));
+        columns.push_back(
+            groupedColumn(tx(group), tx(RunResultsText::PrintBestLap), CellKind::Time));
+    }
+    return columns;
+}
+
 PrintRow printedRow(const BoardRow& row) {
     return {std::string(row.position.view()),
             trimmed(row.carNumber.view()),
@@ -147,6 +164,7 @@ PrintDocument runResultsPrintout(const LoadedRun& run, std::string_view summary,
         {{kCommentX, kCommentY}, std::string(run.comment.view()), Align::Left}};
     for (int i = 0; i < std::clamp(rowCount, 0, kCarCount); ++i)
         document.rows.push_back(printedRow(rows[std::size_t(i)]));
+    document.exportColumns = exportColumns();
     document.drawTable = drawResultsTable;
     return document;
 }

@@ -16,6 +16,8 @@ const char* textUtf8(PrintFileText id) {
         return "Qualifying classification";
     case PrintFileText::RunResults:
         return "Heat results";
+    case PrintFileText::ClosureReport:
+        return "Closure report";
     case PrintFileText::Analysis:
         return "Analysis %s";
     case PrintFileText::Count:

@@ -16,6 +16,8 @@ const char* textUtf8(PrintFileText id) {
         return "Classement qualifs";
     case PrintFileText::RunResults:
         return "Résultats série";
+    case PrintFileText::ClosureReport:
+        return "Rapport clôture";
     case PrintFileText::Analysis:
         return "Analyse %s";
     case PrintFileText::Count:
