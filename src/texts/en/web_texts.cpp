@@ -37,20 +37,24 @@ const char* textUtf8(WebText id) {
         return "No results stored.";
     case WebText::NoCategories:
         return "No categories.";
-    case WebText::Lap:
-        return "Lap";
     case WebText::LapTimes:
         return "Lap times";
     case WebText::PassingTimes:
         return "Passing times";
     case WebText::Positions:
         return "Positions";
-    case WebText::BackToMeeting:
-        return "Back to the meeting";
-    case WebText::BackToCategory:
-        return "Back to the category";
-    case WebText::ExportedOn:
-        return "Exported on %s";
+    case WebText::ItemExportWeb:
+        return "Export the meeting (web)";
+    case WebText::ExportFolder:
+        return "Folder to write the meeting's pages into";
+    case WebText::ExportWriting:
+        return "Writing the meeting's pages...";
+    case WebText::ExportDone:
+        return "The meeting is exported: %d pages in the folder %s";
+    case WebText::ExportCancelled:
+        return "Export stopped: %d of %d pages written in the folder %s";
+    case WebText::ExportFailed:
+        return "Error: cannot write the file %s; %d of %d pages written";
     case WebText::Count:
         break;
     }
