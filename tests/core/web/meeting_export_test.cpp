@@ -10,7 +10,10 @@
 #include "core/qualifying/classification_printouts.h"
 #include "core/qualifying/classification_storage.h"
 #include "core/race/detailed_results.h"
+#include "core/race/heat_section.h"
 #include "core/race/heat_storage.h"
+#include "core/race/section_titles.h"
+#include "core/race/working_race_file.h"
 #include "core/reports/run_results_printout.h"
 #include "core/web/meeting_site.h"
 #include "core/web/site_export.h"
@@ -19,9 +22,11 @@
 
 #include <gtest/gtest.h>
 
+#include <atomic>
 #include <filesystem>
 #include <memory>
 #include <set>
+#include <thread>
 
 namespace racedesk {
 namespace {
@@ -169,6 +174,54 @@ TEST_F(WholeMeeting, theDetailedResultsListEachCarsLapsAndTheNamesAreEscaped) {
     EXPECT_EQ(category.find("<\xC3\x88ve>"), std::string::npos);
     EXPECT_NE(page("/").find("<title>Coupe d&#39;\xC3\x89t\xC3\xA9 &lt;Sud&gt; &amp; Co</title>"),
               std::string::npos);
+}
+
+// The live server renders pages on a thread of its own while the director commits heats on the
+// GUI thread: every page shows the heat as one commit or the other left it, never half of one.
+TEST_F(WholeMeeting, pagesRenderedWhileAHeatIsCommittedShowOneWholeCommitOrTheOther) {
+    const std::string path = p.path(kWorkingRaceFile);
+    const std::string title = heatTitle(1, 1, 1);
+    auto first = std::make_unique<StoredRun>();
+    auto second = std::make_unique<StoredRun>();
+    {
+        SectionFile file(path);
+        ASSERT_TRUE(readStoredRun(file, title, *first));
+        ASSERT_TRUE(readStoredRun(file, heatTitle(1, 1, 2), *second));
+    }
+    const auto commit = [&](const StoredRun& run) {
+        SectionFile file(path);
+        return writeStoredRun(file, title, 8, run) == WriteStatus::Written;
+    };
+    const auto rows = [this] {
+        const std::optional<WebPage> page =
+            meetingPage(source, "/category1-round1-heat1.html", true);
+        return page ? test::tableRows(page->body, 0) : HtmlRows{};
+    };
+    ASSERT_TRUE(commit(*second));
+    const HtmlRows secondRows = rows();
+    ASSERT_TRUE(commit(*first));
+    const HtmlRows firstRows = rows();
+    ASSERT_NE(firstRows, secondRows);
+    ASSERT_EQ(firstRows.size(), 8u);
+
+    std::atomic<bool> committing{true};
+    int rendered = 0;
+    int torn = 0;
+    std::thread server([&] {
+        while (committing.load()) {
+            const HtmlRows shown = rows();
+            ++rendered;
+            torn += shown == firstRows || shown == secondRows ? 0 : 1;
+        }
+    });
+    int commits = 0;
+    for (int i = 0; i < 1000; ++i)
+        commits += commit(i % 2 == 0 ? *second : *first) ? 1 : 0;
+    committing.store(false);
+    server.join();
+    EXPECT_EQ(commits, 1000);
+    EXPECT_EQ(torn, 0) << "of " << rendered << " pages";
+    EXPECT_GT(rendered, 0);
 }
 
 TEST_F(WholeMeeting, theExportWritesEveryPageAsAFileAndReportsItsProgress) {
