@@ -10,6 +10,8 @@ bool takeNumber(std::string_view& text, std::string_view word, int& number) {
     if (!text.starts_with(word))
         return false;
     text.remove_prefix(word.size());
+    if (text.empty() || text.front() < '0' || text.front() > '9')
+        return false;
     const char* end = text.data() + std::min<std::size_t>(text.size(), 3);
     const auto [stop, error] = std::from_chars(text.data(), end, number);
     if (error != std::errc{})

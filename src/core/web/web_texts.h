@@ -18,7 +18,6 @@ enum class WebText {
     OverallClassification,
     Finals,
     ClosureReport,
-    Results,
     DetailedResults,
     NoResults,
     NoCategories,

@@ -29,8 +29,6 @@ const char* textUtf8(WebText id) {
         return "Finals";
     case WebText::ClosureReport:
         return "Closure report";
-    case WebText::Results:
-        return "Results";
     case WebText::DetailedResults:
         return "Detailed results";
     case WebText::NoResults:

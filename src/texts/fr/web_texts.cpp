@@ -29,8 +29,6 @@ const char* textUtf8(WebText id) {
         return "Remontées";
     case WebText::ClosureReport:
         return "Rapport de clôture";
-    case WebText::Results:
-        return "Résultats";
     case WebText::DetailedResults:
         return "Résultats détaillés";
     case WebText::NoResults:
