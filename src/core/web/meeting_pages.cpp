@@ -3,7 +3,7 @@
 #include "core/databases/drivers.h"
 #include "core/finals/finals_levels.h"
 #include "core/race/participants_section.h"
-#include "core/race/run_loading.h"
+#include "core/race/race_tree.h"
 #include "core/reports/participants_printout.h"
 #include "core/web/html_page.h"
 #include "core/web/html_table.h"
@@ -85,11 +85,8 @@ void appendFinals(std::string& out, const MeetingFile& m, int category) {
         return;
     appendHeading(out, 2, textUtf8(WebText::Finals));
     std::vector<PageLink> links;
-    for (const PagePath& final : finals) {
-        LoadedRun titles;
-        setFinalTitles(titles, m.entry(category).name, m.track, final.finalIndex);
-        links.push_back({pageHref(final), cp1252ToUtf8(titles.runKindTitle.view())});
-    }
+    for (const PagePath& final : finals)
+        links.push_back({pageHref(final), cp1252ToUtf8(finalItemText(final.finalIndex))});
     links.push_back(
         {pageHref({PageKind::ClosureReport, category}), textUtf8(WebText::ClosureReport)});
     appendLinks(out, links);
