@@ -1,7 +1,6 @@
 #include "core/common/cp1252.h"
 #include "core/common/text_file.h"
 #include "core/databases/drivers.h"
-#include "core/finals/finals_levels.h"
 #include "core/race/participants_section.h"
 #include "core/race/race_tree.h"
 #include "core/reports/participants_printout.h"
