@@ -32,7 +32,7 @@ public:
 
     void start() {
         const std::string folder = chooseExportFolder(program_);
-        if (folder.empty() || worker_ != nullptr)
+        if (folder.empty() || worker_ != nullptr || !confirmReplacing(program_, folder))
             return;
         QPointer<QProgressDialog> progress = showProgress();
         stop_->store(false);

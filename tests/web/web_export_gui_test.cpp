@@ -68,6 +68,17 @@ TEST_F(WebExportCommand, writesEveryPageIntoTheChosenFolderAndSaysHowMany) {
         EXPECT_TRUE(std::filesystem::is_regular_file(folder + "/" + exportFileName(path))) << path;
     EXPECT_TRUE(g.window->findChildren<QProgressDialog*>().isEmpty()) << "the progress is gone";
     EXPECT_TRUE(item->isEnabled()) << "ready for another export";
+
+    // Again into the same folder: the director is asked first, and "Non" writes nothing.
+    std::filesystem::remove(folder + "/category1.html");
+    g.dialogs.files = {folder};
+    g.dialogs.answers = {Answer::No};
+    item->trigger();
+    for (int i = 0; i < 10; ++i)
+        QTest::qWait(10);
+    EXPECT_EQ(g.dialogs.questions.size(), 1u);
+    EXPECT_EQ(g.dialogs.messages.size(), 1u);
+    EXPECT_FALSE(std::filesystem::exists(folder + "/category1.html"));
 }
 
 TEST_F(WebExportCommand, aCancelledChooserWritesNothingAndARunLocksTheCommand) {

@@ -16,6 +16,26 @@ std::string chooseExportFolder(Program& p) {
     return p.io.dialogs.chooseFolder(tx(WebText::ExportFolder), start);
 }
 
+bool confirmReplacing(Program& p, const std::string& folder) {
+    int existing = 0;
+    std::string first;
+    for (const std::string& path : meetingPagePaths(meetingSourceOf(p))) {
+        const std::string name = exportFileName(path);
+        std::error_code error;
+        if (!std::filesystem::exists(std::filesystem::path(folder) / name, error))
+            continue;
+        if (existing++ == 0)
+            first = name;
+    }
+    if (existing == 0)
+        return true;
+    char text[1024];
+    std::snprintf(text, sizeof text, tx(WebText::ExportReplace), utf8ToCp1252(folder).c_str(),
+                  existing, first.c_str());
+    return p.io.dialogs.ask(text, tx(WebText::ItemExportWeb), Buttons::YesNo, Icon::Question) ==
+           Answer::Yes;
+}
+
 MeetingSource meetingSourceOf(const Program& p) {
     return MeetingSource{p.workDir};
 }

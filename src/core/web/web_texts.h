@@ -27,6 +27,7 @@ enum class WebText {
     // "Fichier > Exporter la course (web)"
     ItemExportWeb,
     ExportFolder,
+    ExportReplace,
     ExportWriting,
     ExportDone,
     ExportCancelled,

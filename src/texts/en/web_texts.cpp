@@ -45,6 +45,9 @@ const char* textUtf8(WebText id) {
         return "Export the meeting (web)";
     case WebText::ExportFolder:
         return "Folder to write the meeting's pages into";
+    case WebText::ExportReplace:
+        return "The folder %s already holds %d of the files of the export, %s among them.\nReplace "
+               "them?";
     case WebText::ExportWriting:
         return "Writing the meeting's pages...";
     case WebText::ExportDone:

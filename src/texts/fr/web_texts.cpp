@@ -45,6 +45,9 @@ const char* textUtf8(WebText id) {
         return "Exporter la course (web)";
     case WebText::ExportFolder:
         return "Dossier où écrire les pages de la course";
+    case WebText::ExportReplace:
+        return "Le dossier %s contient déjà %d des fichiers de l'exportation, dont %s.\nLes "
+               "remplacer ?";
     case WebText::ExportWriting:
         return "Écriture des pages de la course...";
     case WebText::ExportDone:

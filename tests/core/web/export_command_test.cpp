@@ -1,6 +1,8 @@
 // What "Fichier > Exporter la course (web)" asks and says: the folder chooser's start, and the
 // message for an export done, stopped, or stopped by a file it could not write.
+#include "core/race/working_race_file.h"
 #include "core/web/site_export_command.h"
+#include "support/one_heat_race.h"
 #include "support/test_program.h"
 
 #include <gtest/gtest.h>
@@ -44,6 +46,29 @@ TEST(ExportCommand, eachEndOfAnExportHasItsOwnMessage) {
                            "; 0 pages sur 26 \xC3\xA9"
                            "crites");
     EXPECT_EQ(failed.icon, Icon::Error);
+}
+
+TEST(ExportCommand, filesTheExportWouldReplaceAreReplacedOnlyWhenTheDirectorSaysSo) {
+    test::TestProgram t;
+    ASSERT_TRUE(test::writeOneHeatRace(t.program.path(kWorkingRaceFile), 4));
+    test::TempFolder site;
+    EXPECT_TRUE(confirmReplacing(t.program, site.path()));
+    site.write("photos.html", "the club's own page");
+    EXPECT_TRUE(confirmReplacing(t.program, site.path()));
+    EXPECT_TRUE(t.dialogs.questions.empty()) << "nothing of the export stands there";
+
+    site.write("index.html", "the club's home page");
+    site.write("style.css", "body {}");
+    t.dialogs.answers = {Answer::No, Answer::Yes};
+    EXPECT_FALSE(confirmReplacing(t.program, site.path()));
+    EXPECT_TRUE(confirmReplacing(t.program, site.path()));
+    ASSERT_EQ(t.dialogs.questions.size(), 2u);
+    EXPECT_EQ(t.dialogs.questions[0].text,
+              "Le dossier " + site.path() +
+                  " contient d\xC3\xA9j\xC3\xA0 2 des fichiers de l'exportation, dont "
+                  "index.html.\nLes remplacer ?");
+    EXPECT_EQ(t.dialogs.questions[0].icon, Icon::Question);
+    EXPECT_EQ(site.read("index.html"), "the club's home page") << "asking writes nothing";
 }
 
 } // namespace
