@@ -96,10 +96,10 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     wireClassifications(*this, program_);
     wireCompositionCommands(*this, program_);
     wireResultsCommands(*this, program_, folders_.working);
+    wireWebExport(*this, program_);
     wireParticipants(*this, program_);
     wireFinalsCommands(*this, program_);
     wireTransponderModes(*this, program_);
-    wireWebExport(*this, program_);
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
     });
