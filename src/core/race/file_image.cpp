@@ -1,5 +1,6 @@
 #include "core/race/file_image.h"
 
+#include "core/race/file_lock.h"
 #include "core/race/write_journal.h"
 
 #include <fcntl.h>
@@ -25,10 +26,29 @@ bool readAll(int fd, std::string& out, std::size_t size) {
 
 } // namespace
 
+bool FileImage::openToRead(const std::string& path) {
+    close();
+    path_ = path;
+    readOnly_ = true;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        return false;
+    bool read = false;
+    {
+        const FileLock shared(fd_, FileLock::Shared);
+        read = readBytes();
+    }
+    if (read)
+        return true;
+    close();
+    return false;
+}
+
 bool FileImage::open(const std::string& path) {
     close();
     finishInterruptedWrite(path);
     path_ = path;
+    readOnly_ = false;
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0)
         return false;
@@ -46,7 +66,10 @@ void FileImage::close() {
 }
 
 bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
-    if (fd_ < 0 || !writeJournal(path_, offset, bytes))
+    if (fd_ < 0 || readOnly_)
+        return false;
+    const FileLock exclusive(fd_, FileLock::Exclusive);
+    if (!writeJournal(path_, offset, bytes))
         return false;
     std::size_t done = 0;
     while (done < bytes.size()) {
