@@ -26,7 +26,7 @@ struct LiveServerLimits {
     int connections = 256;
     // A request's body; the request line and each header line are held to 8 KiB by the library.
     std::size_t requestBytes = 4096;
-    int timeoutSeconds = 5; // to read a request, and to write to a client that stopped reading
+    int timeoutSeconds = 5;    // to read a request, and to write to a client that stopped reading
     int keepAliveSeconds = 10; // a board's stream writes a comment at least this often
 };
 
@@ -49,7 +49,7 @@ public:
     int port() const { return port_; }
 
     // What the server has done, for the settings dialog, the tests and the bench.
-    std::uint64_t updates() const;  // snapshots turned into events
+    std::uint64_t updates() const; // snapshots turned into events
     int openStreams() const { return streams_.load(); }
 
 private:

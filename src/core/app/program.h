@@ -65,7 +65,7 @@ struct Program {
     TransponderPackTable packs;
     DisplaySettings display;
     BoardState board;
-    LiveFeed live; // the board handed to the live results server
+    LiveFeed live;               // the board handed to the live results server
     int displayDialogColumn = 0; // the column the display dialog shows, kept across openings
     int analysisView = 0;        // the run analysis view last used (AnalysisView), kept likewise
 
