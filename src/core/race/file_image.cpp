@@ -2,7 +2,9 @@
 
 #include "core/race/write_journal.h"
 
+#include <cerrno>
 #include <fcntl.h>
+#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -23,12 +25,44 @@ bool readAll(int fd, std::string& out, std::size_t size) {
     return done == size;
 }
 
+// An advisory lock of the whole file for the guard's life. Two descriptors of the file conflict
+// even inside one process, so the GUI thread's writes and another thread's reads exclude each
+// other.
+class FileLock {
+public:
+    FileLock(int fd, int operation) : fd_(fd) {
+        while (::flock(fd_, operation) != 0 && errno == EINTR) {
+        }
+    }
+    ~FileLock() { ::flock(fd_, LOCK_UN); }
+    FileLock(const FileLock&) = delete;
+    FileLock& operator=(const FileLock&) = delete;
+
+private:
+    int fd_;
+};
+
 } // namespace
+
+bool FileImage::openToRead(const std::string& path) {
+    close();
+    path_ = path;
+    readOnly_ = true;
+    fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
+    if (fd_ < 0)
+        return false;
+    const FileLock shared(fd_, LOCK_SH);
+    if (readBytes())
+        return true;
+    close();
+    return false;
+}
 
 bool FileImage::open(const std::string& path) {
     close();
     finishInterruptedWrite(path);
     path_ = path;
+    readOnly_ = false;
     fd_ = ::open(path.c_str(), O_RDWR | O_CLOEXEC);
     if (fd_ < 0)
         return false;
@@ -46,7 +80,10 @@ void FileImage::close() {
 }
 
 bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
-    if (fd_ < 0 || !writeJournal(path_, offset, bytes))
+    if (fd_ < 0 || readOnly_)
+        return false;
+    const FileLock exclusive(fd_, LOCK_EX);
+    if (!writeJournal(path_, offset, bytes))
         return false;
     std::size_t done = 0;
     while (done < bytes.size()) {

@@ -20,6 +20,10 @@ public:
 
     // Opens an existing file; false when it cannot be opened.
     bool open(const std::string& path);
+    // Opens an existing file only to read it, from any thread: the copy is taken under the
+    // file's shared lock, which every write in place holds exclusively, so it never holds half
+    // a write. A journal left behind is not touched, and writes are refused.
+    bool openToRead(const std::string& path);
     void close();
     bool isOpen() const { return fd_ >= 0; }
 
@@ -37,6 +41,7 @@ private:
 
     std::string path_;
     int fd_ = -1;
+    bool readOnly_ = false;
     std::string bytes_;
 };
 

@@ -35,6 +35,11 @@ SectionFile::SectionFile(std::string path) : path_(std::move(path)) {
     titles_.changedFrom(contents(), 0);
 }
 
+SectionFile::SectionFile(std::string path, ToRead) : path_(std::move(path)), readOnly_(true) {
+    image_.openToRead(path_);
+    titles_.changedFrom(contents(), 0);
+}
+
 std::optional<std::string_view> SectionFile::body(std::string_view title) {
     const std::optional<std::size_t> start = titles_.find(title);
     if (!start)
@@ -49,7 +54,7 @@ std::string_view SectionFile::header() const {
 }
 
 WriteStatus SectionFile::write(std::string_view title, int units, std::string_view content) {
-    if (!isOpen())
+    if (!writable())
         return WriteStatus::FileError;
     if (!isValidTitle(title))
         return WriteStatus::TitleNotFound;
@@ -71,13 +76,13 @@ WriteStatus SectionFile::write(std::string_view title, int units, std::string_vi
 }
 
 WriteStatus SectionFile::writeHeader(int units, std::string_view content) {
-    if (!isOpen())
+    if (!writable())
         return WriteStatus::FileError;
     return putArea(0, composeArea(units, content));
 }
 
 WriteStatus SectionFile::overwriteFirstInteger(std::string_view title, int value) {
-    if (!isOpen())
+    if (!writable())
         return WriteStatus::FileError;
     const std::optional<std::size_t> start = titles_.find(title);
     if (!start)

@@ -29,6 +29,9 @@ enum class WriteStatus {
 class SectionFile {
 public:
     explicit SectionFile(std::string path);
+    // Opened only to read, from any thread (FileImage::openToRead): every write is refused.
+    struct ToRead {};
+    SectionFile(std::string path, ToRead);
 
     bool isOpen() const { return image_.isOpen(); }
     // The whole file. Views into it last until the next write.
@@ -53,12 +56,14 @@ public:
     WriteStatus overwriteFirstInteger(std::string_view title, int value);
 
 private:
+    bool writable() const { return isOpen() && !readOnly_; }
     // Puts `area` in place of the area whose body starts at `start`.
     WriteStatus putArea(std::size_t start, std::string_view area);
     WriteStatus writeAt(std::size_t offset, std::string_view bytes);
     WriteStatus rewriteWhole(std::size_t start, std::size_t end, std::string_view area);
 
     std::string path_;
+    bool readOnly_ = false;
     FileImage image_;
     TitleIndex titles_;
 };
