@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/live/live_texts.h"
+#include "core/web/meeting_site.h"
 
 #include <QNetworkInterface>
 
@@ -10,7 +11,10 @@
 namespace racedesk {
 
 LiveResults::LiveResults(Program& program, QObject* parent)
-    : QObject(parent), program_(program), server_(program.live, nullptr) {
+    : QObject(parent), program_(program),
+      server_(program.live, [source = MeetingSource{program.workDir}](std::string_view path) {
+          return meetingPage(source, path, true);
+      }) {
     readLiveSettings(program_.path(kLiveSettingsFile), settings_);
     if (settings_.on)
         startServer();

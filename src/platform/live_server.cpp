@@ -141,7 +141,7 @@ void LiveServer::answer(const std::string& path, bool head, httplib::Response& r
         res.set_content(json ? *json : std::string("{}"), "application/json");
         return;
     }
-    std::optional<LivePage> page = liveBoardPage(path);
+    std::optional<WebPage> page = liveBoardPage(path);
     if (!page && otherPages_)
         page = otherPages_(path);
     if (page) {

@@ -35,7 +35,7 @@ struct LiveServerLimits {
 // they read only the feed and whatever `otherPages` reads.
 class LiveServer {
 public:
-    using OtherPages = std::function<std::optional<LivePage>(std::string_view path)>;
+    using OtherPages = std::function<std::optional<WebPage>(std::string_view path)>;
 
     LiveServer(LiveFeed& feed, OtherPages otherPages, LiveServerLimits limits = {});
     ~LiveServer();

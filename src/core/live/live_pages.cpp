@@ -3,6 +3,7 @@
 #include "core/common/texts.h"
 #include "core/live/live_assets.h"
 #include "core/live/live_texts.h"
+#include "core/web/html_page.h"
 
 #include <utility>
 
@@ -36,7 +37,7 @@ std::string boardHtml() {
     std::string page = kBoardHtml;
     for (const auto& [mark, text] : kMarks) {
         const std::string_view m = mark;
-        const std::string value = htmlEscaped(text);
+        const std::string value = htmlEscape(text);
         for (std::size_t at = page.find(m); at != std::string::npos;
              at = page.find(m, at + value.size()))
             page.replace(at, m.size(), value);
@@ -46,40 +47,13 @@ std::string boardHtml() {
 
 } // namespace
 
-std::string htmlEscaped(std::string_view utf8) {
-    std::string out;
-    out.reserve(utf8.size());
-    for (const char c : utf8) {
-        switch (c) {
-        case '&':
-            out += "&amp;";
-            break;
-        case '<':
-            out += "&lt;";
-            break;
-        case '>':
-            out += "&gt;";
-            break;
-        case '"':
-            out += "&quot;";
-            break;
-        case '\'':
-            out += "&#39;";
-            break;
-        default:
-            out += c;
-        }
-    }
-    return out;
-}
-
-std::optional<LivePage> liveBoardPage(std::string_view path) {
+std::optional<WebPage> liveBoardPage(std::string_view path) {
     if (path == kBoardPath)
-        return LivePage{"text/html; charset=utf-8", boardHtml()};
+        return WebPage{"text/html; charset=utf-8", boardHtml()};
     if (path == "/board.css")
-        return LivePage{"text/css; charset=utf-8", kBoardCss};
+        return WebPage{"text/css; charset=utf-8", kBoardCss};
     if (path == "/board.js")
-        return LivePage{"text/javascript; charset=utf-8", kBoardJs};
+        return WebPage{"text/javascript; charset=utf-8", kBoardJs};
     return std::nullopt;
 }
 
