@@ -5,6 +5,11 @@
 
 #include <httplib.h>
 
+#include <sys/socket.h>
+#include <sys/time.h>
+
+#include <algorithm>
+#include <charconv>
 #include <csignal>
 
 namespace racedesk {
@@ -39,11 +44,26 @@ bool LiveServer::start(int port, const std::string& host) {
     server->set_write_timeout(limits_.timeoutSeconds, 0);
     server->set_keep_alive_timeout(limits_.timeoutSeconds);
     server->set_keep_alive_max_count(100);
-    server->set_pre_routing_handler([](const httplib::Request& req, httplib::Response& res) {
+    // Only SO_REUSEADDR: the library's default adds SO_REUSEPORT, with which a second program
+    // would share the port instead of being refused it. The send time-out passes to every
+    // accepted connection, so a client that stops reading cannot hold a thread in send().
+    const timeval sendTimeout{limits_.timeoutSeconds, 0};
+    server->set_socket_options([sendTimeout](socket_t sock) {
+        const int yes = 1;
+        ::setsockopt(sock, SOL_SOCKET, SO_REUSEADDR, &yes, sizeof yes);
+        ::setsockopt(sock, SOL_SOCKET, SO_SNDTIMEO, &sendTimeout, sizeof sendTimeout);
+    });
+    server->set_pre_routing_handler([this](const httplib::Request& req, httplib::Response& res) {
         if (ConnectionPool::overloaded()) {
             res.set_header("Retry-After", "5");
             res.set_header("Connection", "close");
             answerError(res, 503, "Busy: too many connections.\n");
+            return httplib::Server::HandlerResponse::Handled;
+        }
+        if (const int status = oversized(req)) {
+            // What follows the headers was not read: the connection cannot go on.
+            res.set_header("Connection", "close");
+            answerError(res, status, "Request too large.\n");
             return httplib::Server::HandlerResponse::Handled;
         }
         if (req.method != "GET" && req.method != "HEAD") {
@@ -76,6 +96,10 @@ bool LiveServer::start(int port, const std::string& host) {
     server_ = std::move(server);
     pump_ = std::thread([this] { pump(); });
     listener_ = std::thread([s = server_.get()] { s->listen_after_bind(); });
+    // The library's stop() does nothing until its loop runs: a stop right after the start
+    // would otherwise leave the listener waiting for ever.
+    while (!server_->is_running())
+        std::this_thread::sleep_for(std::chrono::milliseconds(1));
     return true;
 }
 
@@ -94,6 +118,27 @@ void LiveServer::stop() {
     pump_.join();
     server_.reset();
     port_ = 0;
+}
+
+int LiveServer::oversized(const httplib::Request& req) const {
+    std::size_t bytes = req.method.size() + req.target.size() + req.version.size();
+    for (const auto& [name, value] : req.headers)
+        bytes += name.size() + value.size() + 4;
+    if (bytes > limits_.headerBytes || req.headers.size() > limits_.headerLines)
+        return 431;
+    if (req.has_header("Transfer-Encoding"))
+        return 413;
+    const std::string length = req.get_header_value("Content-Length");
+    if (length.empty())
+        return 0;
+    std::size_t n = 0;
+    const char* end = length.data() + length.size();
+    const auto [stop, error] = std::from_chars(length.data(), end, n);
+    if (error == std::errc::result_out_of_range)
+        return 413;
+    if (error != std::errc{} || stop != end)
+        return 400;
+    return n > limits_.requestBytes ? 413 : 0;
 }
 
 std::uint64_t LiveServer::updates() const {
@@ -116,8 +161,8 @@ void LiveServer::pump() {
         const std::lock_guard lock(mutex_);
         const std::uint64_t number = ++eventNumber_;
         auto json = std::make_shared<const std::string>(snapshotJson(snapshot, number));
-        event_ = std::make_shared<const std::string>("id: " + std::to_string(number) +
-                                                     "\ndata: " + *json + "\n\n");
+        recent_[number % kRecentEvents] = std::make_shared<const std::string>(
+            "id: " + std::to_string(number) + "\ndata: " + *json + "\n\n");
         json_ = std::move(json);
         eventReady_.notify_all();
     }
@@ -161,8 +206,8 @@ std::shared_ptr<const std::string> LiveServer::nextEvent(std::uint64_t& seen) {
                          [&] { return stopping_ || eventNumber_ > seen; });
     if (stopping_ || eventNumber_ <= seen)
         return nullptr;
-    seen = eventNumber_;
-    return event_;
+    seen = std::max(seen + 1, eventNumber_ - std::min(eventNumber_, kRecentEvents - 1));
+    return recent_[seen % kRecentEvents];
 }
 
 // A board's stream: the latest event at once, then every new one; a comment when nothing

@@ -15,6 +15,7 @@
 
 namespace httplib {
 class Server;
+struct Request;
 struct Response;
 } // namespace httplib
 
@@ -28,6 +29,9 @@ struct LiveServerLimits {
     std::size_t requestBytes = 4096;
     int timeoutSeconds = 5;    // to read a request, and to write to a client that stopped reading
     int keepAliveSeconds = 10; // a board's stream writes a comment at least this often
+    // The request line and all header lines together, and how many header lines.
+    std::size_t headerBytes = 8192;
+    std::size_t headerLines = 64;
 };
 
 // The read-only web server of the live results: the board page with its stream of snapshots,
@@ -54,10 +58,12 @@ public:
 
 private:
     void pump();
+    // The status a request's size asks for, 0 when it is within the limits.
+    int oversized(const httplib::Request& req) const;
     void answer(const std::string& path, bool head, httplib::Response& res);
     void stream(httplib::Response& res);
-    // The latest event after `seen`, waiting up to the keep-alive time; null when there was
-    // none or the server stops.
+    // The event after `seen`, waiting up to the keep-alive time; null when there was none or
+    // the server stops.
     std::shared_ptr<const std::string> nextEvent(std::uint64_t& seen);
 
     LiveFeed& feed_;
@@ -70,7 +76,10 @@ private:
 
     mutable std::mutex mutex_;
     std::condition_variable eventReady_;
-    std::shared_ptr<const std::string> event_; // "id: n\ndata: {...}\n\n"
+    // The latest events ("id: n\ndata: {...}\n\n"), event n at n % kRecentEvents: a stream that
+    // fell a few behind sends each one it missed; one further behind goes to the latest.
+    static constexpr std::uint64_t kRecentEvents = 64;
+    std::shared_ptr<const std::string> recent_[kRecentEvents];
     std::shared_ptr<const std::string> json_;
     std::uint64_t eventNumber_ = 0;
     bool stopping_ = false;

@@ -94,7 +94,8 @@ TEST(LiveJson, snapshotTexts_areUtf8AndEscaped) {
     LiveSnapshot s{};
     s.runTitle = " Tourisme \"1/10\" - S\xE9rie1 ";
     s.rowCount = 2;
-    s.rows[0].name = "L\xE9" "a \\ Durand";
+    s.rows[0].name = "L\xE9"
+                     "a \\ Durand";
     s.rows[0].laps = "12";
     s.rows[0].finished = true;
     s.rows[1].name = std::string_view("Tab\there", 8);

@@ -31,7 +31,7 @@ TEST(LiveSettingsFile, missingBadAndGoodFiles) {
         int port;
     } cases[] = {
         {"DIRECTnon\t8080\t\r\n", false, 8080},
-        {"DIRECToui\t80\t\n", true, kLowestLivePort},    // a privileged port
+        {"DIRECToui\t80\t\n", true, kLowestLivePort},   // a privileged port
         {"DIRECToui\t99999\t", true, kHighestLivePort}, // beyond the last port
         {"DIRECToui", true, kDefaultLivePort},          // cut after the key
         {"oui\t8080\t", false, 8080},                   // not the key
@@ -50,8 +50,8 @@ TEST(LiveBoardPage, ownFilesOnlyInTheProgramsLanguage) {
     ASSERT_TRUE(page);
     EXPECT_EQ(page->contentType, "text/html; charset=utf-8");
     EXPECT_EQ(page->body.find("{{"), std::string::npos) << "a mark left in the page";
-    for (const char* text : {"<html lang=\"fr\">", "Nom pilote", "Ecart leader",
-                             "Meilleur tour", "Résultats en direct", "/board.js", "/board.css"})
+    for (const char* text : {"<html lang=\"fr\">", "Nom pilote", "Ecart leader", "Meilleur tour",
+                             "Résultats en direct", "/board.js", "/board.css"})
         EXPECT_NE(page->body.find(text), std::string::npos) << text;
     EXPECT_NE(page->body.find("Ecart précédt"), std::string::npos);
 
