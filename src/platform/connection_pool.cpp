@@ -1,10 +1,16 @@
 #include "platform/connection_pool.h"
 
+#include <pthread.h>
+#include <sched.h>
+#include <sys/resource.h>
+#include <unistd.h>
+
 namespace racedesk {
 namespace {
 
 thread_local bool spareThread = false;
 constexpr int kSpareThreads = 2;
+constexpr int kServerNice = 10;
 
 } // namespace
 
@@ -19,6 +25,13 @@ ConnectionPool::~ConnectionPool() {
 
 bool ConnectionPool::overloaded() {
     return spareThread;
+}
+
+void ConnectionPool::yieldToTiming() {
+    // A batch thread never preempts the tick when it wakes; it still has its fair share.
+    const sched_param none{};
+    ::pthread_setschedparam(::pthread_self(), SCHED_BATCH, &none);
+    ::setpriority(PRIO_PROCESS, static_cast<id_t>(::gettid()), kServerNice);
 }
 
 void ConnectionPool::enqueue(std::function<void()> fn) {
@@ -39,6 +52,7 @@ void ConnectionPool::enqueue(std::function<void()> fn) {
 
 void ConnectionPool::work(std::deque<std::function<void()>>& queue, bool spare) {
     spareThread = spare;
+    yieldToTiming();
     for (;;) {
         std::function<void()> fn;
         {

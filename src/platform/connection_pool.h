@@ -24,6 +24,9 @@ public:
 
     // True on the spare threads.
     static bool overloaded();
+    // Lowers the calling thread's priority below the program's: on a machine with few cores,
+    // answering two hundred browsers at once must not take a core from the tick.
+    static void yieldToTiming();
 
 private:
     void work(std::deque<std::function<void()>>& queue, bool spare);

@@ -95,7 +95,10 @@ bool LiveServer::start(int port, const std::string& host) {
     feed_.on = true;
     server_ = std::move(server);
     pump_ = std::thread([this] { pump(); });
-    listener_ = std::thread([s = server_.get()] { s->listen_after_bind(); });
+    listener_ = std::thread([s = server_.get()] {
+        ConnectionPool::yieldToTiming();
+        s->listen_after_bind();
+    });
     // The library's stop() does nothing until its loop runs: a stop right after the start
     // would otherwise leave the listener waiting for ever.
     while (!server_->is_running())
@@ -148,6 +151,7 @@ std::uint64_t LiveServer::updates() const {
 
 // Turns each new snapshot into the text every stream sends, once for all of them.
 void LiveServer::pump() {
+    ConnectionPool::yieldToTiming();
     std::uint64_t seen = 0;
     for (;;) {
         {

@@ -165,7 +165,8 @@ protected:
         for (int branch : {kCategoryItem, kQualifyingItem, kQualifyingItem + 100})
             if (QTreeWidgetItem* item = window->raceTree()->itemOf(itemCode(kCategory, branch)))
                 item->setExpanded(true);
-        QTreeWidgetItem* heat = window->raceTree()->itemOf(itemCode(kCategory, kQualifyingItem + 101));
+        QTreeWidgetItem* heat =
+            window->raceTree()->itemOf(itemCode(kCategory, kQualifyingItem + 101));
         ASSERT_NE(heat, nullptr);
         tree->setCurrentItem(heat);
         QApplication::processEvents();
