@@ -38,12 +38,18 @@
     $("rows").replaceChildren(...board.rows.map(line));
   }
 
-  const events = new EventSource("/board/events");
-  events.onmessage = (e) => {
-    $("lost").hidden = true;
-    show(JSON.parse(e.data));
-  };
-  events.onerror = () => {
-    $("lost").hidden = false;
-  };
+  // The browser reconnects a dropped stream by itself, but not one the server refused (too
+  // many browsers at once): that one is asked for again a little later.
+  function connect() {
+    const events = new EventSource("/board/events");
+    events.onmessage = (e) => {
+      $("lost").hidden = true;
+      show(JSON.parse(e.data));
+    };
+    events.onerror = () => {
+      $("lost").hidden = false;
+      if (events.readyState === EventSource.CLOSED) setTimeout(connect, 3000);
+    };
+  }
+  connect();
 })();

@@ -42,7 +42,7 @@ bool LiveServer::start(int port, const std::string& host) {
     server->set_payload_max_length(limits_.requestBytes);
     server->set_read_timeout(limits_.timeoutSeconds, 0);
     server->set_write_timeout(limits_.timeoutSeconds, 0);
-    server->set_keep_alive_timeout(limits_.timeoutSeconds);
+    server->set_keep_alive_timeout(limits_.idleSeconds);
     server->set_keep_alive_max_count(100);
     // Only SO_REUSEADDR: the library's default adds SO_REUSEPORT, with which a second program
     // would share the port instead of being refused it. The send time-out passes to every

@@ -24,11 +24,13 @@ namespace racedesk {
 struct LiveServerLimits {
     // Connections answered at once, each on a thread of its own; the ones beyond wait for an
     // answer "503" from a small spare pool.
-    int connections = 256;
+    // A phone opening the board takes one for the page and its files, then one for the stream.
+    int connections = 400;
     // A request's body; the request line and each header line are held to 8 KiB by the library.
     std::size_t requestBytes = 4096;
     int timeoutSeconds = 5;    // to read a request, and to write to a client that stopped reading
     int keepAliveSeconds = 10; // a board's stream writes a comment at least this often
+    int idleSeconds = 2;       // a connection kept open between requests
     // The request line and all header lines together, and how many header lines.
     std::size_t headerBytes = 8192;
     std::size_t headerLines = 64;

@@ -112,7 +112,7 @@ TEST_F(LiveServerTest, servesItsOwnPagesAndTheMeetingsOnly) {
 }
 
 TEST_F(LiveServerTest, malformedAndOversizedRequests_areRefusedAndTheServerGoesOn) {
-    start(LiveServerLimits{16, 4096, 1, 10});
+    start(LiveServerLimits{.connections = 16, .timeoutSeconds = 1});
     const int port = server->port();
     const struct {
         std::string request;
@@ -182,7 +182,7 @@ TEST_F(LiveServerTest, everyStreamGetsEveryUpdate_andStopEndsThemAtOnce) {
 }
 
 TEST_F(LiveServerTest, clientsThatStopReadingOrVanish_blockNothing) {
-    start(LiveServerLimits{64, 4096, 1, 10});
+    start(LiveServerLimits{.connections = 64, .timeoutSeconds = 1});
     const int port = server->port();
     publishFullBoard(0);
     ASSERT_TRUE(waitForUpdates(1));
@@ -212,15 +212,18 @@ TEST_F(LiveServerTest, clientsThatStopReadingOrVanish_blockNothing) {
             EXPECT_LT(std::chrono::steady_clock::now() - began, 1s);
         }
     }
-    ASSERT_TRUE(waitForUpdates(301));
-    read += reader.receive(3s, "id: 301\n");
-    EXPECT_NE(read.find("id: 301\n"), std::string::npos) << "the reading client was held up";
+    // The last board reaches the reading client, whatever the stuck ones do.
+    const FixedText<15> lastTotal{"300" + std::string(13, '9')}; // as the board's field holds it
+    const std::string last = "\"total\":\"" + std::string(lastTotal.view()) + "\"";
+    for (int i = 0; i < 50 && read.find(last) == std::string::npos; ++i)
+        read += reader.receive(100ms);
+    EXPECT_NE(read.find(last), std::string::npos) << "the reading client was held up";
     // The stuck streams give up within their write time; the vanished ones at their next write.
     EXPECT_TRUE(waitForStreams(1)) << server->openStreams() << " streams still open";
 }
 
 TEST_F(LiveServerTest, connectionsBeyondTheLimit_areAnsweredBusy) {
-    start(LiveServerLimits{3, 4096, 2, 10});
+    start(LiveServerLimits{.connections = 3, .timeoutSeconds = 2});
     publishFullBoard(0);
     ASSERT_TRUE(waitForUpdates(1));
     std::vector<std::unique_ptr<RawClient>> held;
