@@ -15,6 +15,7 @@
 #include "core/race/starting_grids_section.h"
 #include "core/race/track_section.h"
 #include "core/race/working_race_file.h"
+#include "core/web/meeting_site.h"
 #include "support/test_program.h"
 
 #include <benchmark/benchmark.h>
@@ -157,6 +158,20 @@ void loadHeat(benchmark::State& state) {
         state.SkipWithError("the heat was not loaded with its results");
 }
 BENCHMARK(loadHeat)->Unit(benchmark::kMillisecond);
+
+// The same heat's web page and its category's overall classification, as the live results
+// serve them: the file copied under its lock, then read.
+void webPage(benchmark::State& state, const char* path) {
+    const MeetingSource source{race().t.folder.path()};
+    for (auto _ : state) {
+        const std::optional<WebPage> page = meetingPage(source, path, true);
+        if (!page)
+            state.SkipWithError("no such page");
+        benchmark::DoNotOptimize(page);
+    }
+}
+BENCHMARK_CAPTURE(webPage, heat, "/category9-round9-heat20.html")->Unit(benchmark::kMillisecond);
+BENCHMARK_CAPTURE(webPage, overall, "/category9-overall.html")->Unit(benchmark::kMillisecond);
 
 void commitHeatInPlace(benchmark::State& state) {
     Program& p = race().t.program;

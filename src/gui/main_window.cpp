@@ -13,6 +13,7 @@
 #include "core/timing/run_engine.h"
 #include "core/timing/run_texts.h"
 #include "core/timing/transponder_modes.h"
+#include "core/web/web_texts.h"
 #include "gui/board_widget.h"
 #include "gui/circuits_dialog.h"
 #include "gui/classification_wiring.h"
@@ -32,6 +33,7 @@
 #include "gui/sounds_dialog.h"
 #include "gui/transponder_mode_wiring.h"
 #include "gui/transponders_dialog.h"
+#include "gui/web_export_wiring.h"
 #include "platform/qt_convert.h"
 #include "platform/qt_text.h"
 
@@ -96,6 +98,7 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     wireClassifications(*this, program_);
     wireCompositionCommands(*this, program_);
     wireResultsCommands(*this, program_, folders_.working);
+    wireWebExport(*this, program_);
     wireParticipants(*this, program_);
     wireFinalsCommands(*this, program_);
     wireTransponderModes(*this, program_);
@@ -137,6 +140,9 @@ void MainWindow::buildMenus() {
     connect(addItem(file, 1004, int(Text::ItemSaveAs), "", true), &QAction::triggered, this,
             &MainWindow::saveAs);
     file->addSeparator();
+    QAction* exportWeb = file->addAction(toQString(tx(WebText::ItemExportWeb)));
+    exportWeb->setObjectName(QString::number(kCmdExportWeb));
+    actions_.insert(kCmdExportWeb, exportWeb);
     file->addSeparator();
     connect(addItem(file, 1005, int(Text::ItemQuit), "quit.png", true), &QAction::triggered, this,
             &QWidget::close);

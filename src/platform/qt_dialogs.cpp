@@ -84,6 +84,12 @@ std::string QtDialogs::chooseOpenFile(const char* description, const char* patte
         .toStdString();
 }
 
+std::string QtDialogs::chooseFolder(const char* caption, const std::string& folder) {
+    return QFileDialog::getExistingDirectory(parent_, toQString(caption),
+                                             QString::fromStdString(folder))
+        .toStdString();
+}
+
 void QtDialogs::endTick() {
     inTick_ = false;
     if (queue_.isEmpty() || showPosted_ || showing_)

@@ -25,6 +25,7 @@ public:
                                const std::string& folder) override;
     std::string chooseOpenFile(const char* description, const char* pattern,
                                const std::string& folder) override;
+    std::string chooseFolder(const char* caption, const std::string& folder) override;
 
     void beginTick() override { inTick_ = true; }
     // Ends the tick; what it raised is shown, in order, once the caller has returned.

@@ -32,4 +32,8 @@ std::string ScriptedDialogs::chooseOpenFile(const char* description, const char*
     return chosen;
 }
 
+std::string ScriptedDialogs::chooseFolder(const char* caption, const std::string& folder) {
+    return chooseOpenFile(caption, "", folder);
+}
+
 } // namespace racedesk::test

@@ -17,6 +17,8 @@ public:
                                const std::string& folder) override;
     std::string chooseOpenFile(const char* description, const char* pattern,
                                const std::string& folder) override;
+    // Takes the next of `files`, as the file dialogs do.
+    std::string chooseFolder(const char* caption, const std::string& folder) override;
 
     struct Shown {
         std::string text;

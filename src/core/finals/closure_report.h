@@ -76,5 +76,8 @@ struct ClosureReport {
 // and every final. False when the file cannot be read (the error shown) or the race has no
 // such category.
 bool openClosureReport(Program& p, int category, ClosureReport& report);
+// The same from a file already open, without the program's state, for the meeting's web pages.
+// False when the race has no such category.
+bool readClosureReport(SectionFile& file, int category, ClosureReport& report);
 
 } // namespace racedesk

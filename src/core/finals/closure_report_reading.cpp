@@ -50,15 +50,10 @@ void readFinals(SectionFile& file, int category, ClosureSources& sources) {
 
 } // namespace
 
-bool openClosureReport(Program& p, int category, ClosureReport& report) {
+bool readClosureReport(SectionFile& file, int category, ClosureReport& report) {
     auto overall = std::make_unique<OverallClassificationState>();
-    if (!openOverallClassification(p, category, *overall))
+    if (!readOverallClassificationState(file, category, *overall))
         return false;
-    SectionFile file(p.path(kWorkingRaceFile));
-    if (!file.isOpen()) {
-        p.showError(tx(Text::ErrRaceFile));
-        return false;
-    }
     const CategoryEntry& entry = overall->context.entry;
     report.category = category;
     report.categoryName = entry.name;
@@ -70,6 +65,16 @@ bool openClosureReport(Program& p, int category, ClosureReport& report) {
     readFinals(file, category, *sources);
     report.rows = closureRows(*sources);
     return true;
+}
+
+bool openClosureReport(Program& p, int category, ClosureReport& report) {
+    SectionFile file(p.path(kWorkingRaceFile));
+    if (!file.isOpen()) {
+        p.showError(tx(Text::ErrRaceFile));
+        return false;
+    }
+    readRaceHeader(file, p.header);
+    return readClosureReport(file, category, report);
 }
 
 } // namespace racedesk

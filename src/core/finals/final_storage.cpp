@@ -41,22 +41,6 @@ void applySettings(RunSession& run, const FinalsComposition& c, const FinalsPara
     run.minLapSeconds = track.protectionSeconds;
 }
 
-void setTitles(Program& p, int category, int finalIndex) {
-    const char* name = p.header.categories[std::size_t(category - 1)].name.c_str();
-    LoadedRun& l = p.loaded;
-    const int level = levelOfFinal(finalIndex);
-    if (level == 0) {
-        formatInto(l.runTitle, FinalsText::RunTitleFinale, name);
-        formatInto(l.runKindTitle, FinalsText::RunKindFinale);
-    } else {
-        const char letter = isAFinal(finalIndex) ? 'A' : 'B';
-        formatInto(l.runTitle, FinalsText::RunTitleFinal, name, 1 << level, letter);
-        formatInto(l.runKindTitle, FinalsText::RunKindFinal, 1 << level, letter);
-    }
-    formatInto(l.categoryTitle, Text::CategoryTitle, name);
-    formatInto(l.raceLine, Text::RaceLine, p.track.raceName.c_str(), p.track.circuit.c_str());
-}
-
 // The feeders as stored, and whether every one of them is: a final of the deepest level has
 // none and counts as fed.
 struct StoredFeeders {
@@ -83,6 +67,22 @@ void placeDrivers(Program& p, const FinalField& field) {
 }
 
 } // namespace
+
+void setFinalTitles(LoadedRun& l, const CategoryName& category, const TrackSettings& track,
+                    int finalIndex) {
+    const char* name = category.c_str();
+    const int level = levelOfFinal(finalIndex);
+    if (level == 0) {
+        formatInto(l.runTitle, FinalsText::RunTitleFinale, name);
+        formatInto(l.runKindTitle, FinalsText::RunKindFinale);
+    } else {
+        const char letter = isAFinal(finalIndex) ? 'A' : 'B';
+        formatInto(l.runTitle, FinalsText::RunTitleFinal, name, 1 << level, letter);
+        formatInto(l.runKindTitle, FinalsText::RunKindFinal, 1 << level, letter);
+    }
+    formatInto(l.categoryTitle, Text::CategoryTitle, name);
+    formatInto(l.raceLine, Text::RaceLine, track.raceName.c_str(), track.circuit.c_str());
+}
 
 std::vector<std::string> feederTitles(int category, int levels, int finalIndex) {
     const int level = levelOfFinal(finalIndex);
@@ -123,7 +123,7 @@ void loadFinal(Program& p, int category, int finalIndex) {
     auto feeders = std::make_unique<StoredFeeders>();
     readFeeders(file, feederTitles(category, l.finalLevels, finalIndex), *feeders);
     applySettings(p.run, composition, parameters, levelOfFinal(finalIndex), p.track);
-    setTitles(p, category, finalIndex);
+    setFinalTitles(l, p.header.categories[std::size_t(category - 1)].name, p.track, finalIndex);
     placeDrivers(
         p, fillFinal(composition, l.finalLevels, finalIndex, overall->names, feeders->feeders));
 

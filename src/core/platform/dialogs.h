@@ -22,6 +22,12 @@ public:
                                        const std::string& folder) = 0;
     virtual std::string chooseOpenFile(const char* description, const char* pattern,
                                        const std::string& folder) = 0;
+    // A folder chosen in the platform's folder dialog titled 'caption', starting in 'folder'
+    // (UTF-8), where the user may make a new one. Gives its full path in UTF-8, or an empty
+    // text when the user cancelled; a platform without such a dialog cancels.
+    virtual std::string chooseFolder(const char* /*caption*/, const std::string& /*folder*/) {
+        return {};
+    }
     // Around each tick: messages raised in between wait until the tick has returned.
     virtual void beginTick() {}
     virtual void endTick() {}

@@ -20,14 +20,14 @@ bool written(Program& p, WriteStatus status, Text titleMissing) {
     return status == WriteStatus::Written;
 }
 
-// The header into the program and the category's context; false for a category the race does
-// not have.
-bool readContext(Program& p, SectionFile& file, int category, ClassificationContext& context) {
-    readRaceHeader(file, p.header);
-    if (category < 1 || category > p.header.categoryCount)
+// The category's context as the file holds it; false for a category the race does not have.
+bool readContext(SectionFile& file, int category, ClassificationContext& context) {
+    RaceHeader header;
+    readRaceHeader(file, header);
+    if (category < 1 || category > header.categoryCount)
         return false;
     context.category = category;
-    context.entry = p.header.categories[std::size_t(category - 1)];
+    context.entry = header.categories[std::size_t(category - 1)];
     readTrack(file, context.track);
     return true;
 }
@@ -42,13 +42,6 @@ const CategoryEntry* classifiable(Program& p, SectionFile& file, int category) {
     if (entry.qualifyingStarted != 1 || entry.finalsState >= 2)
         return nullptr;
     return &entry;
-}
-
-int readDriversPerHeat(Program& p, SectionFile& file, int category) {
-    auto composition = std::make_unique<HeatComposition>();
-    if (!readHeatComposition(file, category, *composition))
-        p.showError(tx(kHeatCompositionTitleNotFound));
-    return composition->driversPerHeat;
 }
 
 void readHeats(SectionFile& file, const ClassificationContext& context, int round,
@@ -74,23 +67,35 @@ void readRounds(SectionFile& file, const ClassificationContext& context,
 
 } // namespace
 
+bool readRoundClassificationState(SectionFile& file, int category, int round,
+                                  RoundClassificationState& state, bool& compositionFound) {
+    compositionFound = true;
+    if (!readContext(file, category, state.context))
+        return false;
+    state.round = round;
+    const int participants = state.context.entry.participants;
+    auto composition = std::make_unique<HeatComposition>();
+    compositionFound = readHeatComposition(file, category, *composition);
+    // Only the mode and the scale are taken from the stored classification: its drivers come
+    // afresh from the heats.
+    readRoundClassification(file, category, round, participants, state.classification);
+    readHeats(file, state.context, round, composition->driversPerHeat, state.classification);
+    rankRound(state.classification, participants);
+    return true;
+}
+
 bool openRoundClassification(Program& p, int category, int round, RoundClassificationState& state) {
     SectionFile file(p.path(kWorkingRaceFile));
     if (!file.isOpen()) {
         p.showError(tx(Text::ErrRaceFile));
         return false;
     }
-    if (!readContext(p, file, category, state.context))
-        return false;
-    state.round = round;
-    const int participants = state.context.entry.participants;
-    const int driversPerHeat = readDriversPerHeat(p, file, category);
-    // Only the mode and the scale are taken from the stored classification: its drivers come
-    // afresh from the heats.
-    readRoundClassification(file, category, round, participants, state.classification);
-    readHeats(file, state.context, round, driversPerHeat, state.classification);
-    rankRound(state.classification, participants);
-    return true;
+    readRaceHeader(file, p.header);
+    bool compositionFound = true;
+    const bool read = readRoundClassificationState(file, category, round, state, compositionFound);
+    if (!compositionFound)
+        p.showError(tx(kHeatCompositionTitleNotFound));
+    return read;
 }
 
 bool confirmRoundClassification(Program& p, const RoundClassificationState& state) {
@@ -109,13 +114,9 @@ bool confirmRoundClassification(Program& p, const RoundClassificationState& stat
                    kRoundClassificationTitleNotFound);
 }
 
-bool openOverallClassification(Program& p, int category, OverallClassificationState& state) {
-    SectionFile file(p.path(kWorkingRaceFile));
-    if (!file.isOpen()) {
-        p.showError(tx(Text::ErrRaceFile));
-        return false;
-    }
-    if (!readContext(p, file, category, state.context))
+bool readOverallClassificationState(SectionFile& file, int category,
+                                    OverallClassificationState& state) {
+    if (!readContext(file, category, state.context))
         return false;
     OverallStanding& standing = state.standing;
     auto participants = std::make_unique<ParticipantTable>();
@@ -128,6 +129,16 @@ bool openOverallClassification(Program& p, int category, OverallClassificationSt
     readRounds(file, state.context, standing);
     classify(standing);
     return true;
+}
+
+bool openOverallClassification(Program& p, int category, OverallClassificationState& state) {
+    SectionFile file(p.path(kWorkingRaceFile));
+    if (!file.isOpen()) {
+        p.showError(tx(Text::ErrRaceFile));
+        return false;
+    }
+    readRaceHeader(file, p.header);
+    return readOverallClassificationState(file, category, state);
 }
 
 bool confirmOverallClassification(Program& p, const OverallClassificationState& state) {

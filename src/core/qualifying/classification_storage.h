@@ -39,6 +39,14 @@ bool openRoundClassification(Program& p, int category, int round, RoundClassific
 // does; true when the section was written.
 bool confirmRoundClassification(Program& p, const RoundClassificationState& state);
 
+// What opening reads, from a file already open and without the program's state, so that the
+// meeting's web pages show what the dialogs show. False for a category the race does not have;
+// `compositionFound` false when the category's heat composition is missing.
+bool readRoundClassificationState(SectionFile& file, int category, int round,
+                                  RoundClassificationState& state, bool& compositionFound);
+bool readOverallClassificationState(SectionFile& file, int category,
+                                    OverallClassificationState& state);
+
 // The participants with their rounds' points, results and best laps, totalled and in order.
 bool openOverallClassification(Program& p, int category, OverallClassificationState& state);
 // Under the same conditions as a round: sets the category's finals state to 1 and stores the

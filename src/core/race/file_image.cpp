@@ -1,10 +1,9 @@
 #include "core/race/file_image.h"
 
+#include "core/race/file_lock.h"
 #include "core/race/write_journal.h"
 
-#include <cerrno>
 #include <fcntl.h>
-#include <sys/file.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -25,23 +24,6 @@ bool readAll(int fd, std::string& out, std::size_t size) {
     return done == size;
 }
 
-// An advisory lock of the whole file for the guard's life. Two descriptors of the file conflict
-// even inside one process, so the GUI thread's writes and another thread's reads exclude each
-// other.
-class FileLock {
-public:
-    FileLock(int fd, int operation) : fd_(fd) {
-        while (::flock(fd_, operation) != 0 && errno == EINTR) {
-        }
-    }
-    ~FileLock() { ::flock(fd_, LOCK_UN); }
-    FileLock(const FileLock&) = delete;
-    FileLock& operator=(const FileLock&) = delete;
-
-private:
-    int fd_;
-};
-
 } // namespace
 
 bool FileImage::openToRead(const std::string& path) {
@@ -51,8 +33,12 @@ bool FileImage::openToRead(const std::string& path) {
     fd_ = ::open(path.c_str(), O_RDONLY | O_CLOEXEC);
     if (fd_ < 0)
         return false;
-    const FileLock shared(fd_, LOCK_SH);
-    if (readBytes())
+    bool read = false;
+    {
+        const FileLock shared(fd_, FileLock::Shared);
+        read = readBytes();
+    }
+    if (read)
         return true;
     close();
     return false;
@@ -82,7 +68,7 @@ void FileImage::close() {
 bool FileImage::writeAt(std::size_t offset, std::string_view bytes) {
     if (fd_ < 0 || readOnly_)
         return false;
-    const FileLock exclusive(fd_, LOCK_EX);
+    const FileLock exclusive(fd_, FileLock::Exclusive);
     if (!writeJournal(path_, offset, bytes))
         return false;
     std::size_t done = 0;

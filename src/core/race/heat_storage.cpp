@@ -43,15 +43,6 @@ void applyParameters(RunSession& run, const QualifyingParameters& q, const Track
     run.minLapSeconds = track.protectionSeconds;
 }
 
-void setTitles(Program& p, int category, int round, int heat) {
-    const char* name = p.header.categories[std::size_t(category - 1)].name.c_str();
-    LoadedRun& l = p.loaded;
-    formatInto(l.runTitle, Text::RunTitleQualifying, name, round, heat);
-    formatInto(l.categoryTitle, Text::CategoryTitle, name);
-    formatInto(l.runKindTitle, Text::QualifyingRunTitle, round, heat);
-    formatInto(l.raceLine, Text::RaceLine, p.track.raceName.c_str(), p.track.circuit.c_str());
-}
-
 // Slot i takes the driver the round's grid gives position i in this heat.
 void placeDrivers(Program& p, const HeatComposition& composition, const StartingGrids& grids,
                   int round, int heat) {
@@ -65,6 +56,14 @@ void placeDrivers(Program& p, const HeatComposition& composition, const Starting
 }
 
 } // namespace
+
+void setHeatTitles(LoadedRun& l, const CategoryName& category, const TrackSettings& track,
+                   int round, int heat) {
+    formatInto(l.runTitle, Text::RunTitleQualifying, category.c_str(), round, heat);
+    formatInto(l.categoryTitle, Text::CategoryTitle, category.c_str());
+    formatInto(l.runKindTitle, Text::QualifyingRunTitle, round, heat);
+    formatInto(l.raceLine, Text::RaceLine, track.raceName.c_str(), track.circuit.c_str());
+}
 
 bool holdsResults(const CarSlots& slots) {
     for (const CarSlot& s : slots) {
@@ -139,7 +138,7 @@ void loadQualifyingHeat(Program& p, int category, int round, int heat) {
     l.round = round;
     l.heat = heat;
     l.itemCode = category * 10000 + 3000 + 100 * round + heat;
-    setTitles(p, category, round, heat);
+    setHeatTitles(l, p.header.categories[std::size_t(category - 1)].name, p.track, round, heat);
     placeDrivers(p, composition, grids, round, heat);
 
     l.sectionTitle = heatTitle(category, round, heat);

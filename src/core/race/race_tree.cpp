@@ -34,14 +34,18 @@ std::string numbered(Text format, int number) {
 void addFinal(TreeItems& items, int category, const HeatFlags& flags, int index) {
     const int level = (index + 1) / 2;
     const bool isA = index % 2 == 1;
-    const std::string text = index == 0
-                                 ? std::string(tx(Text::TreeFinale))
-                                 : numbered(isA ? Text::TreeFinalA : Text::TreeFinalB, 1 << level);
-    add(items, 0, itemCode(category, finalItem(index)), text,
+    add(items, 0, itemCode(category, finalItem(index)), finalItemText(index),
         runImage(finalFlag(flags, category, level, isA)));
 }
 
 } // namespace
+
+std::string finalItemText(int finalIndex) {
+    if (finalIndex == 0)
+        return tx(Text::TreeFinale);
+    const int level = (finalIndex + 1) / 2;
+    return numbered(finalIndex % 2 == 1 ? Text::TreeFinalA : Text::TreeFinalB, 1 << level);
+}
 
 TreeImage runImage(bool stored) {
     return stored ? TreeImage::RunStored : TreeImage::RunEmpty;

@@ -6,6 +6,7 @@
 #include "core/race/section_file.h"
 
 #include <array>
+#include <string>
 #include <vector>
 
 namespace racedesk {
@@ -52,6 +53,9 @@ struct TreeSources {
 ParticipantNames namesOf(const ParticipantTable& table);
 // A heat's or final's image: whether results are stored for it.
 TreeImage runImage(bool stored);
+// The item of final `finalIndex` (0 the Finale, 2·L − 1 the 1/2^L A, 2·L its B): "Finale",
+// "1/4A".
+std::string finalItemText(int finalIndex);
 
 // "Pilotes (%d)" with one item per participant up to the first free place.
 TreeItems participantsBranch(int category, const CategoryEntry& entry,

@@ -2,6 +2,9 @@
 #include "core/common/fixed_text.h"
 #include "core/common/texts.h"
 #include "core/race/heat_section.h"
+#include "core/race/loaded_run.h"
+#include "core/race/race_header.h"
+#include "core/race/track_section.h"
 #include "core/timing/car_slot.h"
 
 #include <cstdio>
@@ -20,6 +23,11 @@ void reportMissing(Program& p, bool found, Text message);
 void showFrequencyConflict(Program& p);
 // The stored run over the prepared slots, every car finished, with its summary and comment.
 void showStoredRun(Program& p, const StoredRun& stored);
+// The titles of a qualifying heat, or of final `finalIndex`, on the board and its printouts.
+void setHeatTitles(LoadedRun& l, const CategoryName& category, const TrackSettings& track,
+                   int round, int heat);
+void setFinalTitles(LoadedRun& l, const CategoryName& category, const TrackSettings& track,
+                    int finalIndex);
 // The board's rows ranked as the run's ranking mode orders them.
 void rankLoadedRun(Program& p);
 

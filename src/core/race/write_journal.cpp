@@ -2,6 +2,7 @@
 
 #include "core/common/checksum.h"
 #include "core/common/text_file.h"
+#include "core/race/file_lock.h"
 
 #include <cstdint>
 #include <cstdio>
@@ -97,11 +98,16 @@ void finishInterruptedWrite(const std::string& path) {
             removeJournal(path); // the file it was written for is gone
             return;
         }
-        // A write in place starts within the file or at its end: a journal whose write
-        // starts past it was not written for this file and would leave a hole of zeros.
-        struct stat st {};
-        const bool fits = ::fstat(fd, &st) == 0 && offset <= std::size_t(st.st_size);
-        const bool written = fits && writeAll(fd, bytes, offset, true);
+        bool fits = false;
+        bool written = false;
+        {
+            const FileLock exclusive(fd, FileLock::Exclusive);
+            // A write in place starts within the file or at its end: a journal whose write
+            // starts past it was not written for this file and would leave a hole of zeros.
+            struct stat st {};
+            fits = ::fstat(fd, &st) == 0 && offset <= std::size_t(st.st_size);
+            written = fits && writeAll(fd, bytes, offset, true);
+        }
         if (::close(fd) != 0 || (fits && !written))
             return;
     }

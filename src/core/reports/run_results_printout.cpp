@@ -1,5 +1,6 @@
 #include "core/reports/run_results_printout.h"
 
+#include "core/common/outer_spaces.h"
 #include "core/common/texts.h"
 #include "core/race/run_results_texts.h"
 #include "core/reports/print_file_name.h"
@@ -48,13 +49,6 @@ constexpr int kGroupBoundaryX = 1102;
 void drawText(Canvas& canvas, int x, int y, std::string_view text, int fontHeight) {
     if (!text.empty())
         canvas.text(x, y, text, arialFont(fontHeight), kBlack, Align::Left, false, kWhite);
-}
-
-std::string trimmed(std::string_view text) {
-    const auto first = text.find_first_not_of(' ');
-    if (first == std::string_view::npos)
-        return {};
-    return std::string(text.substr(first, text.find_last_not_of(' ') - first + 1));
 }
 
 void drawLines(Canvas& canvas, int rows) {
@@ -111,7 +105,7 @@ void drawResultsTable(Canvas& canvas, const PrintDocument& document, int) {
 
 PrintRow printedRow(const BoardRow& row) {
     return {std::string(row.position.view()),
-            trimmed(row.carNumber.view()),
+            std::string(withoutOuterSpaces(row.carNumber.view())),
             std::string(row.name.view()),
             std::string(row.laps.view()),
             std::string(row.totalTime.view()),

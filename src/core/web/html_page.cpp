@@ -6,24 +6,8 @@
 namespace racedesk {
 namespace {
 
-void appendCell(std::string& out, std::string_view tag, std::string_view utf8,
-                std::string_view cssClass = {}) {
-    out.append("<").append(tag);
-    if (!cssClass.empty())
-        out.append(" class=\"").append(cssClass).append("\"");
-    out.append(">").append(utf8).append("</").append(tag).append(">");
-}
-
-const char* alignClass(Align align) {
-    switch (align) {
-    case Align::Right:
-        return "r";
-    case Align::Centre:
-        return "c";
-    case Align::Left:
-        break;
-    }
-    return "";
+void appendElement(std::string& out, std::string_view tag, std::string_view html) {
+    out.append("<").append(tag).append(">").append(html).append("</").append(tag).append(">\n");
 }
 
 } // namespace
@@ -87,14 +71,11 @@ std::string pageEnd() {
 }
 
 void appendHeading(std::string& out, int level, std::string_view utf8) {
-    const std::string tag = "h" + std::to_string(level);
-    appendCell(out, tag, htmlEscape(utf8));
-    out.push_back('\n');
+    appendElement(out, "h" + std::to_string(level), htmlEscape(utf8));
 }
 
 void appendParagraph(std::string& out, std::string_view utf8) {
-    appendCell(out, "p", htmlEscape(utf8));
-    out.push_back('\n');
+    appendElement(out, "p", htmlEscape(utf8));
 }
 
 void appendLinks(std::string& out, const std::vector<PageLink>& links) {
@@ -106,27 +87,6 @@ void appendLinks(std::string& out, const std::vector<PageLink>& links) {
         out.append(htmlEscape(link.label)).append("</a></li>\n");
     }
     out.append("</ul>\n");
-}
-
-void appendTable(std::string& out, const PrintDocument& document) {
-    out.append("<div class=\"table\"><table>\n<thead><tr>");
-    if (document.numberedRows)
-        appendCell(out, "th", "", "r");
-    for (const PrintColumn& column : document.columns)
-        appendCell(out, "th", htmlText(column.header), alignClass(column.align));
-    out.append("</tr></thead>\n<tbody>\n");
-    int number = 0;
-    for (const PrintRow& row : document.rows) {
-        out.append("<tr>");
-        if (document.numberedRows)
-            appendCell(out, "td", std::to_string(++number), "r");
-        for (std::size_t i = 0; i < document.columns.size(); ++i) {
-            const std::string_view text = i < row.size() ? std::string_view(row[i]) : "";
-            appendCell(out, "td", htmlText(text), alignClass(document.columns[i].align));
-        }
-        out.append("</tr>\n");
-    }
-    out.append("</tbody>\n</table></div>\n");
 }
 
 } // namespace racedesk

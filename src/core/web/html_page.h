@@ -1,5 +1,4 @@
 #pragma once
-#include "core/reports/print_document.h"
 
 #include <string>
 #include <string_view>
@@ -28,8 +27,5 @@ std::string pageEnd();
 void appendHeading(std::string& out, int level, std::string_view utf8);
 void appendParagraph(std::string& out, std::string_view utf8);
 void appendLinks(std::string& out, const std::vector<PageLink>& links);
-// The document's columns and rows, as the printed list shows them, with the row numbers when
-// the list numbers its rows.
-void appendTable(std::string& out, const PrintDocument& document);
 
 } // namespace racedesk

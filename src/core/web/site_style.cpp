@@ -47,6 +47,11 @@ thead th { background: #ffff96; position: sticky; top: 0; }
 tbody tr:nth-child(even) { background: #f7f7e4; }
 .r { text-align: right; font-variant-numeric: tabular-nums; }
 .c { text-align: center; }
+@media (max-width: 600px) {
+  body { font-size: 15px; }
+  main { padding: 0.3em 0.6em 1.5em; }
+  th, td { padding: 0.25em 0.4em; }
+}
 @media (min-width: 1400px) {
   body { font-size: 22px; }
   main { max-width: none; }

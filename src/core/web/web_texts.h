@@ -3,8 +3,8 @@
 
 namespace racedesk {
 
-// The texts of the meeting's web pages. They go into UTF-8 pages, so the pages take them with
-// textUtf8(WebText::...) rather than tx().
+// The texts of the meeting's web pages and of their export. The pages are UTF-8, so they take
+// their texts with textUtf8(WebText::...); the export's menu item and messages with tx().
 enum class WebText {
     Language, // the page's lang attribute
     LiveBoard,
@@ -18,17 +18,20 @@ enum class WebText {
     OverallClassification,
     Finals,
     ClosureReport,
-    Results,
     DetailedResults,
     NoResults,
     NoCategories,
-    Lap,
     LapTimes,
     PassingTimes,
     Positions,
-    BackToMeeting,
-    BackToCategory,
-    ExportedOn,
+    // "Fichier > Exporter la course (web)"
+    ItemExportWeb,
+    ExportFolder,
+    ExportReplace,
+    ExportWriting,
+    ExportDone,
+    ExportCancelled,
+    ExportFailed,
     Count
 };
 

@@ -29,28 +29,33 @@ const char* textUtf8(WebText id) {
         return "Finals";
     case WebText::ClosureReport:
         return "Closure report";
-    case WebText::Results:
-        return "Results";
     case WebText::DetailedResults:
         return "Detailed results";
     case WebText::NoResults:
         return "No results stored.";
     case WebText::NoCategories:
         return "No categories.";
-    case WebText::Lap:
-        return "Lap";
     case WebText::LapTimes:
         return "Lap times";
     case WebText::PassingTimes:
         return "Passing times";
     case WebText::Positions:
         return "Positions";
-    case WebText::BackToMeeting:
-        return "Back to the meeting";
-    case WebText::BackToCategory:
-        return "Back to the category";
-    case WebText::ExportedOn:
-        return "Exported on %s";
+    case WebText::ItemExportWeb:
+        return "Export the meeting (web)";
+    case WebText::ExportFolder:
+        return "Folder to write the meeting's pages into";
+    case WebText::ExportReplace:
+        return "The folder %s already holds %d of the files of the export, %s among them.\nReplace "
+               "them?";
+    case WebText::ExportWriting:
+        return "Writing the meeting's pages...";
+    case WebText::ExportDone:
+        return "The meeting is exported: %d pages in the folder %s";
+    case WebText::ExportCancelled:
+        return "Export stopped: %d of %d pages written in the folder %s";
+    case WebText::ExportFailed:
+        return "Error: cannot write the file %s; %d of %d pages written";
     case WebText::Count:
         break;
     }

@@ -29,28 +29,33 @@ const char* textUtf8(WebText id) {
         return "Remontées";
     case WebText::ClosureReport:
         return "Rapport de clôture";
-    case WebText::Results:
-        return "Résultats";
     case WebText::DetailedResults:
         return "Résultats détaillés";
     case WebText::NoResults:
         return "Aucun résultat enregistré.";
     case WebText::NoCategories:
         return "Aucune catégorie.";
-    case WebText::Lap:
-        return "Tour";
     case WebText::LapTimes:
         return "Temps au tour";
     case WebText::PassingTimes:
         return "Temps de passage";
     case WebText::Positions:
         return "Positions";
-    case WebText::BackToMeeting:
-        return "Retour à la course";
-    case WebText::BackToCategory:
-        return "Retour à la catégorie";
-    case WebText::ExportedOn:
-        return "Exporté le %s";
+    case WebText::ItemExportWeb:
+        return "Exporter la course (web)";
+    case WebText::ExportFolder:
+        return "Dossier où écrire les pages de la course";
+    case WebText::ExportReplace:
+        return "Le dossier %s contient déjà %d des fichiers de l'exportation, dont %s.\nLes "
+               "remplacer ?";
+    case WebText::ExportWriting:
+        return "Écriture des pages de la course...";
+    case WebText::ExportDone:
+        return "La course est exportée : %d pages dans le dossier %s";
+    case WebText::ExportCancelled:
+        return "Exportation interrompue : %d pages sur %d écrites dans le dossier %s";
+    case WebText::ExportFailed:
+        return "Erreur: impossible d'écrire le fichier %s ; %d pages sur %d écrites";
     case WebText::Count:
         break;
     }

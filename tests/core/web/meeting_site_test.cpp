@@ -43,5 +43,17 @@ TEST_F(MeetingPages, unknownPathsAndCategoriesOutsideTheRaceHaveNoPage) {
     EXPECT_EQ(css->contentType, "text/css; charset=utf-8");
 }
 
+TEST(MeetingWithoutRaceFile, hasOnlyTheMeetingPageSayingThereIsNoCategory) {
+    test::TempFolder folder;
+    const MeetingSource source{folder.path()};
+    EXPECT_EQ(meetingPagePaths(source), (std::vector<std::string>{"/", "/style.css"}));
+    const std::optional<WebPage> index = meetingPage(source, "/", false);
+    ASSERT_TRUE(index);
+    EXPECT_NE(index->body.find("<p>Aucune cat\xC3\xA9gorie.</p>"), std::string::npos)
+        << index->body;
+    EXPECT_FALSE(meetingPage(source, "/category1.html", false));
+    EXPECT_FALSE(folder.exists(kWorkingRaceFile)) << "reading makes no file";
+}
+
 } // namespace
 } // namespace racedesk
