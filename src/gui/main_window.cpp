@@ -5,6 +5,7 @@
 #include "core/app/tick.h"
 #include "core/common/texts.h"
 #include "core/databases/database_reload.h"
+#include "core/live/live_texts.h"
 #include "core/race/detail_results_file.h"
 #include "core/race/race_lifecycle.h"
 #include "core/race/results_editing.h"
@@ -24,6 +25,7 @@
 #include "gui/finals_wiring.h"
 #include "gui/frequencies_dialog.h"
 #include "gui/interface_dialog.h"
+#include "gui/live_results_wiring.h"
 #include "gui/participants_wiring.h"
 #include "gui/qualifying_wiring.h"
 #include "gui/race_tree_view.h"
@@ -63,7 +65,7 @@ constexpr int kCmdUndoManualLap = 1020;
 
 // Commands that stay enabled during a countdown or a run.
 bool usableDuringRun(int id) {
-    return id == 1015 || id == 1017;
+    return id == 1015 || id == 1017 || id == kCmdLiveResults;
 }
 
 // Commands that mean something only while a run is in progress.
@@ -100,6 +102,7 @@ MainWindow::MainWindow(Program& program, AppFolders folders)
     wireParticipants(*this, program_);
     wireFinalsCommands(*this, program_);
     wireTransponderModes(*this, program_);
+    wireLiveResults(*this, program_);
     connect(board_, &BoardWidget::resized, this, [this] {
         layoutMainControls(controls_, board_->width(), board_->height(), board_->layout());
     });
@@ -182,6 +185,10 @@ void MainWindow::buildMenus() {
     settings->addSeparator();
     connect(addItem(settings, 1015, int(Text::ItemInterface), "interface.png", true),
             &QAction::triggered, this, &MainWindow::showInterface);
+    settings->addSeparator();
+    QAction* live = settings->addAction(toQString(tx(LiveText::MenuItem)));
+    live->setObjectName(QString::number(kCmdLiveResults));
+    actions_.insert(kCmdLiveResults, live);
 
     QMenu* help = menuBar()->addMenu(text(int(Text::MenuHelp)));
     connect(addItem(help, 1017, int(Text::ItemHelp), "", true), &QAction::triggered, this,

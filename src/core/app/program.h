@@ -1,6 +1,7 @@
 #pragma once
 #include "core/databases/circuits.h"
 #include "core/databases/transponder_packs.h"
+#include "core/live/live_feed.h"
 #include "core/platform/clock.h"
 #include "core/platform/dialogs.h"
 #include "core/platform/screen.h"
@@ -64,6 +65,7 @@ struct Program {
     TransponderPackTable packs;
     DisplaySettings display;
     BoardState board;
+    LiveFeed live;               // the board handed to the live results server
     int displayDialogColumn = 0; // the column the display dialog shows, kept across openings
     int analysisView = 0;        // the run analysis view last used (AnalysisView), kept likewise
 

@@ -8,7 +8,9 @@
 
 namespace racedesk {
 
-void tick(Program& p) {
+namespace {
+
+void runDuties(Program& p) {
     superviseLink(p);
     tickRestPeriod(p);
     if (p.run.starting)
@@ -21,6 +23,16 @@ void tick(Program& p) {
         tickScan(p);
     else if (!p.link.claimed)
         discardDecoderBytes(p);
+}
+
+} // namespace
+
+void tick(Program& p) {
+    runDuties(p);
+    // Whatever changed the board since the last tick, this tick's passings or a command of the
+    // director, reaches the browsers from here.
+    if (p.live.on)
+        p.live.publish(p);
 }
 
 } // namespace racedesk
