@@ -12,7 +12,10 @@ namespace racedesk {
 
 LiveResults::LiveResults(Program& program, QObject* parent)
     : QObject(parent), program_(program),
-      server_(program.live, [source = MeetingSource{program.workDir}](std::string_view path) {
+      server_(program.live, [this, source = MeetingSource{program.workDir}](std::string_view path) {
+          // One page at a time reads the race file: readers that overlapped without end
+          // would hold its shared lock for ever, and a commit waits for the file to be free.
+          const std::lock_guard lock(pagesMutex_);
           return meetingPage(source, path, true);
       }) {
     readLiveSettings(program_.path(kLiveSettingsFile), settings_);

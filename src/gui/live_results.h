@@ -5,6 +5,8 @@
 #include <QObject>
 #include <QString>
 
+#include <mutex>
+
 namespace racedesk {
 
 struct Program;
@@ -31,6 +33,7 @@ private:
 
     Program& program_;
     LiveSettings settings_;
+    std::mutex pagesMutex_;
     LiveServer server_;
 };
 

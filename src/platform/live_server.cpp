@@ -218,6 +218,11 @@ std::shared_ptr<const std::string> LiveServer::nextEvent(std::uint64_t& seen) {
 // changed for a while, so a client that went away is found out and its thread freed.
 void LiveServer::stream(httplib::Response& res) {
     auto seen = std::make_shared<std::uint64_t>(0);
+    {
+        // A new board starts from the latest event, not from the oldest one still kept.
+        const std::lock_guard lock(mutex_);
+        *seen = eventNumber_ > 0 ? eventNumber_ - 1 : 0;
+    }
     ++streams_;
     res.set_chunked_content_provider(
         "text/event-stream",

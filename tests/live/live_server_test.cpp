@@ -170,10 +170,21 @@ TEST_F(LiveServerTest, everyStreamGetsEveryUpdate_andStopEndsThemAtOnce) {
         const std::string got = c->receive(3s, "id: 21\n");
         EXPECT_NE(got.find("Content-Type: text/event-stream"), std::string::npos);
         // The latest board at once, then each update in order.
-        for (int n = 1; n <= 21; ++n)
-            EXPECT_NE(got.find("id: " + std::to_string(n) + "\n"), std::string::npos) << n;
+        std::size_t at = 0;
+        for (int n = 1; n <= 21; ++n) {
+            const std::size_t next = got.find("id: " + std::to_string(n) + "\n");
+            ASSERT_NE(next, std::string::npos) << n;
+            EXPECT_GE(next, at) << n;
+            at = next;
+        }
         EXPECT_NE(got.find(std::string(39, 'T')), std::string::npos) << "the 20th driver";
     }
+    RawClient late(server->port());
+    ASSERT_TRUE(late.send(get("/board/events")));
+    const std::string joined = late.receive(3s, "id: 21\n");
+    EXPECT_NE(joined.find("id: 21\n"), std::string::npos);
+    EXPECT_EQ(joined.find("id: 20\n"), std::string::npos)
+        << "a board that joins late starts from the latest, not from the oldest kept";
     const auto began = std::chrono::steady_clock::now();
     server->stop();
     EXPECT_LT(std::chrono::steady_clock::now() - began, 2s);

@@ -59,7 +59,7 @@ CsvRows readCsvWithPython(const std::string& file, char delimiter) {
     TempFolder folder;
     folder.write("reader.py", kReader);
     const std::string output = run(std::string(RACEDESK_PYTHON3) + " '" + folder.file("reader.py") +
-                                   "' '" + file + "' '" + delimiter + "' 2>&1");
+                                   "' '" + file + "' '" + delimiter + "'");
     CsvRows rows;
     for (const std::string& line : split(output, '\n')) {
         if (line.empty())

@@ -2,6 +2,7 @@
 
 #include "core/app/program.h"
 #include "core/common/cp1252.h"
+#include "core/common/outer_spaces.h"
 #include "core/common/texts.h"
 #include "core/finals/final_storage.h"
 #include "core/finals/finals_levels.h"
@@ -18,17 +19,9 @@
 namespace racedesk {
 namespace {
 
-std::string_view trimmed(std::string_view s) {
-    while (!s.empty() && s.front() == ' ')
-        s.remove_prefix(1);
-    while (!s.empty() && s.back() == ' ')
-        s.remove_suffix(1);
-    return s;
-}
-
 bool askToResume(Program& p, const JournalRun& run) {
     const LocalDateTime at = lastRecordTime(run);
-    const std::string title(trimmed(run.start.runTitle.view()));
+    const std::string title(withoutOuterSpaces(run.start.runTitle.view()));
     char question[400];
     std::snprintf(question, sizeof question, tx(Text::InterruptedRunQuestion), title.c_str(),
                   at.hour, at.minute, at.second);

@@ -37,6 +37,14 @@ void appendField(std::string& out, std::string_view cp1252, const Conventions& c
     out += '"';
 }
 
+// A name typed by a user that a spreadsheet would take for a formula ("=HYPERLINK(...)",
+// "+1+1") is kept as text by a leading apostrophe; a lone "-" is no formula.
+std::string textField(std::string text) {
+    if (text.size() > 1 && std::string_view("=+-@").find(text.front()) != std::string_view::npos)
+        text.insert(0, 1, '\'');
+    return text;
+}
+
 std::string numberField(std::string text, const Conventions& c) {
     for (char& ch : text) {
         if (ch == '.')
@@ -62,7 +70,7 @@ std::vector<std::string> lineFields(const PrintDocument& d, const PrintRow& row,
         const std::string text = i < row.size() ? row[i] : std::string();
         switch (d.exportColumns[i].kind) {
         case CellKind::Text:
-            fields.push_back(text);
+            fields.push_back(textField(text));
             break;
         case CellKind::Number:
             fields.push_back(numberField(text, c));

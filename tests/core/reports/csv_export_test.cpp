@@ -54,6 +54,18 @@ TEST(CsvExport, aRowShorterThanItsColumnsGetsEmptyFields) {
     EXPECT_EQ(csvText(d).substr(csvText(d).find("\r\n") + 2), "1;Solo;;;\r\n");
 }
 
+TEST(CsvExport, aNameASpreadsheetWouldTakeForAFormulaStaysText) {
+    PrintDocument d = mixedDocument();
+    d.rows = {
+        {"=HYPERLINK(\"x\")", "-3", "-"}, {"+33 Club", "", ""}, {"-", "", ""}, {"@A1", "", ""}};
+    const std::string csv = csvText(d);
+    EXPECT_EQ(csv.substr(csv.find("\r\n") + 2), "1;\"'=HYPERLINK(\"\"x\"\")\";-3;-;\r\n"
+                                                "2;'+33 Club;;;\r\n"
+                                                "3;-;;;\r\n"
+                                                "4;'@A1;;;\r\n")
+        << "only a text column is guarded; numbers and a lone dash are left as they are";
+}
+
 TEST(CsvExport, theFileIsWrittenWholeAndNamedLikeThePdf) {
     test::TempFolder folder;
     const PrintDocument d = mixedDocument();
